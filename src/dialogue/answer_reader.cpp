@@ -1,0 +1,165 @@
+#include "dialogue/answer_reader.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "dialogue/console.h"
+
+std::string inputLine;
+int inputLength = 0;
+int choice = 0;
+NTL::ZZ inputValue;
+int rejectZero = 0;
+NTL::ZZ digitZZ;
+char promptBuffer[kPromptBufferSize];
+
+namespace {
+
+// Reads one whole line, whatever its length. False at the end of input when
+// nothing at all was left to read.
+bool ReadLine(std::string& line) {
+  line.clear();
+  int c;
+  bool any = false;
+  while ((c = std::getchar()) != EOF) {
+    any = true;
+    if (c == '\n') break;
+    line.push_back(static_cast<char>(c));
+  }
+  if (!any) return false;
+  // A script written on Windows ends its lines with a carriage return.
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+// Prints the prompt and reads lines until one is not empty.
+void ReadNonEmptyLine(const char* prompt) {
+  const std::size_t promptLength = std::strlen(prompt);
+  inputLine.clear();
+  inputLength = 0;
+  while (inputLength == 0) {
+    WriteBytes(prompt, promptLength);
+    FlushOutput();
+    if (!ReadLine(inputLine)) {
+      // Nothing more will come: asking again would print the prompt forever.
+      EndLine();
+      std::exit(1);
+    }
+    inputLength = static_cast<int>(inputLine.size() > 0x7fffffff ? 0x7fffffff : inputLine.size());
+  }
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The decimal value of digits [first, last), in 18-digit chunks so that very long
+// numbers are read in reasonable time.
+void DecimalValue(std::size_t first, std::size_t last, NTL::ZZ& value) {
+  value = 0;
+  NTL::ZZ scale;
+  while (first < last) {
+    std::size_t chunk = last - first < 18 ? last - first : 18;
+    long part = 0;  // at most 18 digits: fits 64 bits
+    long factor = 1;
+    for (std::size_t i = 0; i < chunk; ++i) {
+      part = part * 10 + (inputLine[first + i] - '0');
+      factor *= 10;
+    }
+    NTL::mul(value, value, NTL::conv<NTL::ZZ>(factor));
+    NTL::add(value, value, part);
+    first += chunk;
+  }
+}
+
+// Checks the line for kinds 4 (allowMinus false) and 5: 0 alone, or an optional
+// sign followed by a nonzero digit and any digits. A refused line leaves
+// inputValue as it was.
+bool ParseInteger(bool allowMinus) {
+  const std::size_t length = inputLine.size();
+  std::size_t start = 0;
+  bool negative = false;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (!DigitValue(inputLine[i])) return false;
+  }
+  if (length == 1 && inputLine[0] == '0') {
+    inputValue = 0;
+    return true;
+  }
+  if (inputLine[0] == '+' || inputLine[0] == '-') {
+    if (inputLine[0] == '-') {
+      if (!allowMinus) return false;
+      negative = true;
+    }
+    start = 1;
+  }
+  if (start >= length || inputLine[start] < '1' || inputLine[start] > '9') return false;
+  for (std::size_t i = start + 1; i < length; ++i) {
+    if (!IsDigit(inputLine[i])) return false;
+  }
+  DecimalValue(start, length, inputValue);
+  if (negative) NTL::negate(inputValue, inputValue);
+  return true;
+}
+
+bool AcceptsDigit(int kind, char c) {
+  switch (kind) {
+    case AnswerZeroOne: return c == '0' || c == '1';
+    case AnswerOneTwo: return c == '1' || c == '2';
+    case AnswerZeroToTwo: return c >= '0' && c <= '2';
+    case AnswerLanguage: return c >= '1' && c <= '7';
+    default: return false;
+  }
+}
+
+}  // namespace
+
+void SetPrompt(const std::string& text) {
+  std::size_t count = text.size() < kPromptBufferSize - 1 ? text.size() : kPromptBufferSize - 1;
+  std::memcpy(promptBuffer, text.data(), count);
+  promptBuffer[count] = '\0';
+}
+
+bool DigitValue(char c) {
+  if (IsDigit(c)) {
+    digitZZ = c - '0';
+    return true;
+  }
+  if (c == '+') {
+    digitZZ = 1;
+    return true;
+  }
+  if (c == '-') {
+    digitZZ = -1;
+    return true;
+  }
+  digitZZ = 0;
+  return false;
+}
+
+void ReadAnswer(int kind, const char* prompt) {
+  switch (kind) {
+    case AnswerZeroOne:
+    case AnswerOneTwo:
+    case AnswerZeroToTwo:
+    case AnswerLanguage:
+      for (;;) {
+        ReadNonEmptyLine(prompt);
+        if (inputLength == 1 && AcceptsDigit(kind, inputLine[0])) {
+          choice = inputLine[0] - '0';
+          return;
+        }
+      }
+    case AnswerNatural:
+      for (;;) {
+        ReadNonEmptyLine(prompt);
+        if (ParseInteger(false) && !(rejectZero == 1 && NTL::IsZero(inputValue))) return;
+      }
+    case AnswerSigned:
+      for (;;) {
+        ReadNonEmptyLine(prompt);
+        if (ParseInteger(true)) return;
+      }
+    default:
+      return;
+  }
+}

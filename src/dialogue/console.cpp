@@ -1,0 +1,92 @@
+#include "dialogue/console.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+#ifdef _WIN32
+#include <io.h>
+#define write _write
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 16;
+char outputBuffer[kBufferSize];
+std::size_t outputUsed = 0;
+
+void WriteAll(const char* bytes, std::size_t count) {
+  while (count > 0) {
+    auto written = write(1, bytes, static_cast<unsigned int>(count));
+    if (written < 0 && errno == EINTR) continue;
+    // Nobody reads what we print any more: there is nothing sensible left to do.
+    if (written <= 0) std::_Exit(1);
+    bytes += written;
+    count -= static_cast<std::size_t>(written);
+  }
+}
+
+}  // namespace
+
+void PrepareOutput() {
+#ifdef SIGPIPE
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
+}
+
+void FlushOutput() {
+  if (outputUsed == 0) return;
+  std::size_t count = outputUsed;
+  outputUsed = 0;
+  WriteAll(outputBuffer, count);
+}
+
+void WriteBytes(const char* bytes, std::size_t count) {
+  if (count > kBufferSize - outputUsed) {
+    FlushOutput();
+    if (count >= kBufferSize) {
+      WriteAll(bytes, count);
+      return;
+    }
+  }
+  std::memcpy(outputBuffer + outputUsed, bytes, count);
+  outputUsed += count;
+}
+
+void WriteText(const char* text) { WriteBytes(text, std::strlen(text)); }
+
+void WriteText(const std::string& text) { WriteBytes(text.data(), text.size()); }
+
+void WriteNumber(long long value) {
+  char digits[24];
+  char* end = digits + sizeof digits;
+  char* cursor = end;
+  unsigned long long magnitude =
+      value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  do {
+    *--cursor = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) *--cursor = '-';
+  WriteBytes(cursor, static_cast<std::size_t>(end - cursor));
+}
+
+void WriteNumber(const NTL::ZZ& value) {
+  if (NTL::NumBits(value) < static_cast<long>(sizeof(long) * 8 - 1)) {
+    WriteNumber(static_cast<long long>(NTL::conv<long>(value)));
+    return;
+  }
+  static std::ostringstream text;
+  text.str(std::string());
+  text << value;
+  WriteText(text.str());
+}
+
+void EndLine() {
+  WriteBytes("\n", 1);
+  FlushOutput();
+}
