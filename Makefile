@@ -1,0 +1,21 @@
+# Thin wrapper: `make run` sets everything up and starts the program,
+# `make test` sets everything up and runs the whole test suite.
+BUILD ?= build
+
+.PHONY: run test build setup clean
+
+setup:
+	@./scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j2
+
+run: build
+	@./$(BUILD)/egyptian
+
+test:
+	@./scripts/test.sh
+
+clean:
+	rm -rf build build-*
