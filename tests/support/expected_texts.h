@@ -277,7 +277,7 @@ inline const char* const kGerman[66] = {
     " \n \t  Man gelangt dann in den Fall des ursprünglichen Programms, das es ermöglicht, alle Darstellungen der Länge n eines Bruchs P/Q zu finden.",  // MsgExplain15
     " \n \t  Man kann also alle Lösungen für diesen Wert von n auflisten oder zählen.",  // MsgExplain16
     " \n \n \t  Achtung! In einigen Fällen können die Berechnungen lange dauern!",  // MsgExplain17
-    " \n \t Ganze Zahlen beliebiger Größe werden mit der Bibliothek NTL exakt verarbeitet.",  // MsgExplain18
+    " \n \t  Ganze Zahlen beliebiger Größe werden mit der Bibliothek NTL exakt verarbeitet.",  // MsgExplain18
     " \n \n \t  Aufgrund der Einschränkungen kann es sein, dass es keine Lösung gibt, das Programm aber unendlich weiter sucht.",  // MsgExplain19
     " \n \t  Seit Version 6 werden einige Unmöglichkeitsfälle erkannt, wenn alle Unbekannten ungerade sind. Dies vermeidet unnötige Tests. ",  // MsgExplain20
     " \n \n \t  In dieser Erweiterung führt ein Eingabefehler nicht zum Absturz des Programms, sondern es wird eine neue Eingabe verlangt.",  // MsgExplain21
@@ -417,7 +417,7 @@ inline const char* const kChinese[66] = {
     " \n \t  随后进入初始程序模式，用于寻找分数 P/Q 在该 n 下的所有分解。",  // MsgExplain15
     " \n \t  因此可以列出或统计该 n 下的所有解。",  // MsgExplain16
     " \n \n \t  注意！在某些情况下计算可能较长！",  // MsgExplain17
-    " \n \t 任意大小的整数均由 NTL 库精确处理。",  // MsgExplain18
+    " \n \t  任意大小的整数均由 NTL 库精确处理。",  // MsgExplain18
     " \n \n \t  由于约束条件，可能不存在解，但程序会持续搜索。",  // MsgExplain19
     " \n \t  从第6版开始，当所有未知数为奇数时，部分不可行情况可被检测，从而避免无效计算。",  // MsgExplain20
     " \n \n \t  在该扩展中，输入错误不会导致程序崩溃，而是会提示重新输入。",  // MsgExplain21

@@ -62,7 +62,7 @@ const char* const kChineseTexts[kMessageCount] = {
     /* 57 MsgExplain15 */ " \n \t  随后进入初始程序模式，用于寻找分数 P/Q 在该 n 下的所有分解。",
     /* 58 MsgExplain16 */ " \n \t  因此可以列出或统计该 n 下的所有解。",
     /* 59 MsgExplain17 */ " \n \n \t  注意！在某些情况下计算可能较长！",
-    /* 60 MsgExplain18 */ " \n \t 任意大小的整数均由 NTL 库精确处理。",
+    /* 60 MsgExplain18 */ " \n \t  任意大小的整数均由 NTL 库精确处理。",
     /* 61 MsgExplain19 */ " \n \n \t  由于约束条件，可能不存在解，但程序会持续搜索。",
     /* 62 MsgExplain20 */ " \n \t  从第6版开始，当所有未知数为奇数时，部分不可行情况可被检测，从而避免无效计算。",
     /* 63 MsgExplain21 */ " \n \n \t  在该扩展中，输入错误不会导致程序崩溃，而是会提示重新输入。",

@@ -62,7 +62,7 @@ const char* const kGermanTexts[kMessageCount] = {
     /* 57 MsgExplain15 */ " \n \t  Man gelangt dann in den Fall des ursprünglichen Programms, das es ermöglicht, alle Darstellungen der Länge n eines Bruchs P/Q zu finden.",
     /* 58 MsgExplain16 */ " \n \t  Man kann also alle Lösungen für diesen Wert von n auflisten oder zählen.",
     /* 59 MsgExplain17 */ " \n \n \t  Achtung! In einigen Fällen können die Berechnungen lange dauern!",
-    /* 60 MsgExplain18 */ " \n \t Ganze Zahlen beliebiger Größe werden mit der Bibliothek NTL exakt verarbeitet.",
+    /* 60 MsgExplain18 */ " \n \t  Ganze Zahlen beliebiger Größe werden mit der Bibliothek NTL exakt verarbeitet.",
     /* 61 MsgExplain19 */ " \n \n \t  Aufgrund der Einschränkungen kann es sein, dass es keine Lösung gibt, das Programm aber unendlich weiter sucht.",
     /* 62 MsgExplain20 */ " \n \t  Seit Version 6 werden einige Unmöglichkeitsfälle erkannt, wenn alle Unbekannten ungerade sind. Dies vermeidet unnötige Tests. ",
     /* 63 MsgExplain21 */ " \n \n \t  In dieser Erweiterung führt ein Eingabefehler nicht zum Absturz des Programms, sondern es wird eine neue Eingabe verlangt.",
