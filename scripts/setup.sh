@@ -1,11 +1,29 @@
 #!/usr/bin/env bash
-# Installs what the build needs when it is missing (Debian): NTL with GMP, CMake, g++, GoogleTest.
+# Installs what the build and the tests need when it is missing (Debian): NTL
+# with GMP, CMake, g++ and GoogleTest for the program and its tests; clang with
+# its sanitizer and libFuzzer runtimes for the sanitizer build and the fuzz
+# target; valgrind for the memory check. `setup.sh --lint` adds the formatting
+# and static-analysis tools of `make lint`.
 set -euo pipefail
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
 need=()
-[ -f /usr/include/NTL/ZZ.h ] || need+=(libntl-dev)
-command -v cmake >/dev/null 2>&1 || need+=(cmake)
-command -v g++ >/dev/null 2>&1 || need+=(g++)
-[ -d /usr/src/googletest ] || [ -f /usr/lib/x86_64-linux-gnu/libgtest.a ] || need+=(googletest libgtest-dev)
+want() { installed "$1" || need+=("$1"); }
+
+[ -f /usr/include/NTL/ZZ.h ] || want libntl-dev
+command -v cmake >/dev/null 2>&1 || want cmake
+command -v g++ >/dev/null 2>&1 || want g++
+[ -d /usr/src/googletest ] || [ -f /usr/lib/x86_64-linux-gnu/libgtest.a ] || { want googletest; want libgtest-dev; }
+command -v clang++ >/dev/null 2>&1 || want clang
+want libclang-rt-dev
+command -v valgrind >/dev/null 2>&1 || want valgrind
+if [ "${1:-}" = "--lint" ]; then
+  command -v clang-format >/dev/null 2>&1 || want clang-format
+  command -v clang-tidy >/dev/null 2>&1 || want clang-tidy
+  command -v cppcheck >/dev/null 2>&1 || want cppcheck
+fi
+
 if [ ${#need[@]} -gt 0 ]; then
   if [ "$(id -u)" -ne 0 ]; then
     echo "setup: missing ${need[*]}; run as root (or install them) first" >&2

@@ -103,7 +103,7 @@ const Calculation kCalculations[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, WholeCalculation, ::testing::ValuesIn(kCalculations),
-                         [](const ::testing::TestParamInfo<Calculation>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<Calculation>& test) { return test.param.name; });
 
 std::string Line(long long number, const Values& values, bool everyK = false) {
   return SolutionLine(number, values, everyK);
@@ -191,7 +191,7 @@ const SummaryCase kSummaries[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, Summary, ::testing::ValuesIn(kSummaries),
-                         [](const ::testing::TestParamInfo<SummaryCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<SummaryCase>& test) { return test.param.name; });
 
 // The solutions of 3/7 from the first line on, with the paging prompt where the
 // answers put it.

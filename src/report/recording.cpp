@@ -32,7 +32,7 @@ void PrintHeader() {
 void RecordSolution() {
   CalculationState& s = state;
   const int n = s.unknownCount;
-  const int pageSign = NTL::sign(s.pageSize);
+  const long pageSign = NTL::sign(s.pageSize);
   const bool everyK = pageSign < 0 && s.pageSize != -1;
 
   s.solutionCount += 1;
