@@ -58,26 +58,12 @@ struct EntryCase {
 
 std::vector<EntryCase> Cases() {
   const std::string endOfInput = "\n";
-  SummaryFacts threeSevenths;
-  threeSevenths.n = 3;
-  threeSevenths.pEntered = "3";
-  threeSevenths.qEntered = "7";
-  threeSevenths.count = 6;
-  threeSevenths.largestLast = "231";
-  threeSevenths.smallestFirst = "3";
-
   return {
-      {"no constraints: type 2 from n = 1, 3/7",
-       Script({"3", "7", "0", "0", "0"}),
-       Say({MsgAskP, MsgAskQ, MsgAskConstraints}) + Header(kEnglish, 3, 2) + SolutionLine(1, {"4", "7", "28"}) +
-           PagePrompt(kEnglish) + "\n\n" + SolutionLine(2, {"4", "6", "84"}) + SolutionLine(3, {"3", "15", "35"}) +
-           SolutionLine(4, {"3", "14", "42"}) + SolutionLine(5, {"3", "12", "84"}) +
-           SolutionLine(6, {"3", "11", "231"}) + SummaryAndClose(kEnglish, threeSevenths) + ThenAskAgain()},
       {"constraints: every question in order, never the exclusion of 1",
        Script({"3", "2", "1", "1", "0", "2", "3", "0", "10", "0"}),
        AllQuestions() + SingleSolution(kEnglish, 3, {"2", "2", "2"}) +
            OneSolutionSummary(3, "3", "2", 1, "2", "3", "0", "10", "2", "2") + ThenAskAgain()},
-      {"0 refused for P and Q; 1/1 asks for the exclusion of 1",
+      {"0 refused for P and Q; 1/1 asks for the exclusion of 1 and starts at n = 1",
        Script({"0", "1", "0", "1", "0", "0", "0"}),
        Say({MsgAskP, MsgAskP, MsgAskQ, MsgAskQ, MsgAskConstraints, MsgAskExcludeOne}) +
            SingleSolution(kEnglish, 1, {"1"}) + OneSolutionSummary(1, "1", "1", 2, "0", "0", "0", "0", "1", "1") +
@@ -110,7 +96,7 @@ std::vector<EntryCase> Cases() {
        AllQuestions() + Say({MsgIncompatible}) + ThenAskAgain()},
       {"5/3 without constraints asks for the exclusion of 1", Script({"5", "3", "0"}),
        Say({MsgAskP, MsgAskQ, MsgAskConstraints, MsgAskExcludeOne}) + endOfInput},
-      {"2/3 without constraints does not", Script({"2", "3", "0"}),
+      {"2/3 without constraints: no exclusion of 1, type 2", Script({"2", "3", "0"}),
        Say({MsgAskP, MsgAskQ, MsgAskConstraints}) + Header(kEnglish, 2, 2) + SolutionLine(1, {"2", "6"}) +
            PagePrompt(kEnglish) + endOfInput},
   };
