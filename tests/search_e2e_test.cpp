@@ -19,6 +19,12 @@ std::string En(MessageId id) { return Msg(kEnglish, id); }
 
 using Values = std::vector<std::string>;
 
+SummaryFacts Facts(int n, const char* p, const char* q, const char* rp, const char* rq, long long count, int type,
+                   int parity, const char* minFirst, const char* maxLast, const char* nLow, const char* nHigh,
+                   const char* largest, const char* smallest) {
+  return {n, p, q, rp, rq, count, type, parity, minFirst, maxLast, nLow, nHigh, largest, smallest};
+}
+
 struct Calculation {
   const char* name;
   std::vector<const char*> answers;  // from P on, the paging answer excluded
@@ -114,16 +120,7 @@ const std::vector<Values> kThreeSevenths = {{"4", "7", "28"}, {"4", "6", "84"}, 
 
 std::string ThreeSeventhsQuestions() { return En(MsgAskP) + En(MsgAskQ) + En(MsgAskConstraints); }
 
-SummaryFacts ThreeSeventhsFacts() {
-  SummaryFacts f;
-  f.n = 3;
-  f.pEntered = "3";
-  f.qEntered = "7";
-  f.count = 6;
-  f.largestLast = "231";
-  f.smallestFirst = "3";
-  return f;
-}
+SummaryFacts ThreeSeventhsFacts() { return Facts(3, "3", "7", "", "", 6, 2, 0, "0", "0", "0", "0", "231", "3"); }
 
 TEST(Transcript, ThreeSeventhsWalkThrough) {
   ProgramRun run = RunProgram(Script({"2", "0", "3", "7", "0", "0", "0"}));
@@ -137,13 +134,7 @@ TEST(Transcript, ThreeSeventhsWalkThrough) {
 
 TEST(Transcript, SingleSolutionIsPrintedByTheDriver) {
   ProgramRun run = RunProgram(Script({"2", "0", "3", "2", "0", "0", "0"}));
-  SummaryFacts f;
-  f.n = 2;
-  f.pEntered = "3";
-  f.qEntered = "2";
-  f.count = 1;
-  f.largestLast = "2";
-  f.smallestFirst = "1";
+  SummaryFacts f = Facts(2, "3", "2", "", "", 1, 2, 0, "0", "0", "0", "0", "2", "1");
   std::string expected = Opening(kEnglish) + ThreeSeventhsQuestions() + En(MsgAskExcludeOne) +
                          SingleSolution(kEnglish, 2, {"1", "2"}) + SummaryAndClose(kEnglish, f) +
                          AfterCalculation(kEnglish);
@@ -156,11 +147,6 @@ struct SummaryCase {
   SummaryFacts facts;
 };
 
-SummaryFacts Facts(int n, const char* p, const char* q, const char* rp, const char* rq, long long count, int type,
-                   int parity, const char* minFirst, const char* maxLast, const char* nLow, const char* nHigh,
-                   const char* largest, const char* smallest) {
-  return {n, p, q, rp, rq, count, type, parity, minFirst, maxLast, nLow, nHigh, largest, smallest};
-}
 
 class Summary : public ::testing::TestWithParam<SummaryCase> {};
 
@@ -220,26 +206,14 @@ TEST(Paging, StopWithMoreSolutionsEndsWithoutSummary) {
 TEST(Paging, StopInTheStepThatEndsTheSearchKeepsTheSummary) {
   // 1/5: the only solution is recorded by the move that also ends the search.
   ProgramRun oneFifth = RunProgram(Script({"2", "0", "1", "5", "0", "-1", "0"}));
-  SummaryFacts f;
-  f.n = 1;
-  f.pEntered = "1";
-  f.qEntered = "5";
-  f.count = 1;
-  f.largestLast = "5";
-  f.smallestFirst = "5";
+  SummaryFacts f = Facts(1, "1", "5", "", "", 1, 2, 0, "0", "0", "0", "0", "5", "5");
   EXPECT_EQ(oneFifth.output, Opening(kEnglish) + ThreeSeventhsQuestions() + Header(kEnglish, 1, 2) +
                                  Line(1, {"5"}) + Prompt() + SummaryAndClose(kEnglish, f) +
                                  AfterCalculation(kEnglish));
 
   // 7/12: -1 after the second and last solution.
   ProgramRun sevenTwelfths = RunProgram(Script({"2", "0", "7", "12", "0", "1", "-1", "0"}));
-  SummaryFacts g;
-  g.n = 2;
-  g.pEntered = "7";
-  g.qEntered = "12";
-  g.count = 2;
-  g.largestLast = "12";
-  g.smallestFirst = "2";
+  SummaryFacts g = Facts(2, "7", "12", "", "", 2, 2, 0, "0", "0", "0", "0", "12", "2");
   EXPECT_EQ(sevenTwelfths.output, Opening(kEnglish) + ThreeSeventhsQuestions() + Header(kEnglish, 2, 2) +
                                       Line(1, {"3", "4"}) + Prompt() + Line(2, {"2", "12"}) + Prompt() +
                                       SummaryAndClose(kEnglish, g) + AfterCalculation(kEnglish));

@@ -22,6 +22,22 @@ void AskNatural(MessageId prompt, ZZ& target) {
   target = inputValue;
 }
 
+// A lower and an upper bound, 0 meaning none; both are asked again, after
+// `refusal`, until the lower one is below the upper one.
+void AskBoundPair(MessageId lowPrompt, ZZ& low, MessageId highPrompt, ZZ& high, MessageId refusal) {
+  CalculationState& s = state;
+  s.boundsRetry = 1;
+  while (s.boundsRetry == 1) {
+    AskNatural(lowPrompt, low);
+    AskNatural(highPrompt, high);
+    s.boundsRetry = 0;
+    if (!NTL::IsZero(low) && !NTL::IsZero(high) && low >= high) {
+      WriteText(Message(refusal));
+      s.boundsRetry = 1;
+    }
+  }
+}
+
 void ResetState() {
   CalculationState& s = state;
   s.solutionCount = 0;
@@ -61,16 +77,7 @@ bool EnterConstraints() {
   }
   if (s.parity == 1 || s.parity == 2) s.step = 2;
 
-  s.boundsRetry = 1;
-  while (s.boundsRetry == 1) {
-    AskNatural(MsgAskMinFirst, s.minFirst);
-    AskNatural(MsgAskMaxLast, s.maxLast);
-    s.boundsRetry = 0;
-    if (!NTL::IsZero(s.minFirst) && !NTL::IsZero(s.maxLast) && s.minFirst >= s.maxLast) {
-      WriteText(Message(MsgBoundOrderX));
-      s.boundsRetry = 1;
-    }
-  }
+  AskBoundPair(MsgAskMinFirst, s.minFirst, MsgAskMaxLast, s.maxLast, MsgBoundOrderX);
   s.minFirstEntered = s.minFirst;
   if (NTL::IsZero(s.minFirst)) s.minFirst = 1;
   if (s.parity == 1 && !NTL::IsOdd(s.minFirst)) s.minFirst += 1;
@@ -80,16 +87,7 @@ bool EnterConstraints() {
   if (s.parity == 1 && !NTL::IsOdd(s.maxLast) && !NTL::IsZero(s.maxLast)) s.maxLast -= 1;
   if (s.parity == 2 && NTL::IsOdd(s.maxLast)) s.maxLast -= 1;
 
-  s.boundsRetry = 1;
-  while (s.boundsRetry == 1) {
-    AskNatural(MsgAskMinCount, s.nLowEntered);
-    AskNatural(MsgAskMaxCount, s.nHigh);
-    s.boundsRetry = 0;
-    if (!NTL::IsZero(s.nLowEntered) && !NTL::IsZero(s.nHigh) && s.nLowEntered >= s.nHigh) {
-      WriteText(Message(MsgBoundOrderN));
-      s.boundsRetry = 1;
-    }
-  }
+  AskBoundPair(MsgAskMinCount, s.nLowEntered, MsgAskMaxCount, s.nHigh, MsgBoundOrderN);
 
   // n/M <= P/Q <= n/N.
   s.nHighFromLast = (s.p * s.maxLast) / s.q;
