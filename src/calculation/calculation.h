@@ -58,9 +58,12 @@ struct CalculationState {
 
 extern CalculationState state;
 
-// The largest n a calculation may reach: three vectors of n+1 entries must fit
-// in the memory the program allows itself.
-constexpr int kMaxUnknowns = 10000000;
+// The largest n a calculation may reach. At n unknowns the three vectors hold
+// 3(n+1) big integers, about 170 bytes each once the search has filled them,
+// and the largest sum of n terms is a fraction of some n*log2(n) bits: at a
+// million unknowns that stays within a few hundred megabytes. Each pass at such
+// an n is already a search of hours, long before the memory would matter.
+constexpr int kMaxUnknowns = 1000000;
 
 // First phase: resets the state, asks P, Q and the constraints. Returns false
 // when the calculation ended there (with its message printed).

@@ -16,20 +16,33 @@ char promptBuffer[kPromptBufferSize];
 
 namespace {
 
-// Reads one whole line, whatever its length. False at the end of input when
+[[noreturn]] void EndProgram() { std::exit(1); }
+
+}  // namespace
+
+void (*endOfInput)() = EndProgram;
+
+namespace {
+
+// Reads one whole line; a line longer than kMaxLineLength comes back empty, so
+// that it is asked again like any refused line. False at the end of input when
 // nothing at all was left to read.
 bool ReadLine(std::string& line) {
   line.clear();
   int c;
   bool any = false;
+  bool tooLong = false;
   while ((c = std::getchar()) != EOF) {
     any = true;
     if (c == '\n') break;
-    line.push_back(static_cast<char>(c));
+    // One byte more than the limit, for the carriage return of a CRLF line end.
+    if (line.size() <= kMaxLineLength) line.push_back(static_cast<char>(c));
+    else tooLong = true;
   }
   if (!any) return false;
   // A script written on Windows ends its lines with a carriage return.
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (!tooLong && !line.empty() && line.back() == '\r') line.pop_back();
+  if (tooLong || line.size() > kMaxLineLength) line.clear();
   return true;
 }
 
@@ -44,7 +57,8 @@ void ReadNonEmptyLine(const char* prompt) {
     if (!ReadLine(inputLine)) {
       // Nothing more will come: asking again would print the prompt forever.
       EndLine();
-      std::exit(1);
+      endOfInput();
+      std::exit(1);  // should a handler ever come back
     }
     inputLength = static_cast<int>(inputLine.size() > 0x7fffffff ? 0x7fffffff : inputLine.size());
   }

@@ -6,6 +6,7 @@
 
 #include <NTL/ZZ.h>
 
+#include <cstddef>
 #include <string>
 
 // The kinds of answer.
@@ -19,6 +20,11 @@ enum AnswerKind {
 };
 
 constexpr int kPromptBufferSize = 256;
+
+// The longest line the reader takes in (1 MiB): a longer one is read to its end
+// and refused whole, so that endless input cannot exhaust the memory and no
+// answer is built from part of a line.
+constexpr std::size_t kMaxLineLength = std::size_t{1} << 20;
 
 extern std::string inputLine;  // the last line read, its line end removed
 extern int inputLength;
@@ -36,5 +42,9 @@ void SetPrompt(const std::string& text);
 bool DigitValue(char c);
 
 // Asks until a valid answer of `kind` is read; an unknown kind returns at once.
-// When standard input has nothing more to give, the program ends with status 1.
+// When standard input has nothing more to give, the reader ends the line and
+// calls endOfInput, which ends the program with status 1; a harness that runs
+// the reader on its own may put in a handler that leaves by an exception.
 void ReadAnswer(int kind, const char* prompt);
+
+extern void (*endOfInput)();

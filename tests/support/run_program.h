@@ -1,19 +1,36 @@
 // Runs the built program with a script on standard input and captures what it
-// writes to standard output.
+// writes to standard output and standard error.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 struct ProgramRun {
   std::string output;
-  int exitStatus = -1;   // the status passed to exit, or -1
-  int signal = 0;        // the signal that ended the process, or 0
+  std::string errors;     // standard error: the program writes none of its own
+  int exitStatus = -1;    // the status passed to exit, or -1
+  int signal = 0;         // the signal that ended the process, or 0
   bool timedOut = false;
+  bool outputLimitReached = false;  // killed for printing more than allowed
+  double seconds = 0;       // from the start to the end of the process
+  double quietSeconds = 0;  // from the last output to the end of the process
+};
+
+// How standard input and standard output are set up, and how far the run may go.
+struct RunOptions {
+  enum class Input { kScript, kDevNull, kClosed };
+  Input input = Input::kScript;  // kScript: the given text is the whole of standard input
+  bool outputClosed = false;     // standard output closed before the program starts
+  std::size_t readLimit = 0;     // > 0: the reader of standard output goes away after so many bytes
+  std::size_t outputLimit = 0;   // > 0: the program is killed once it has printed more
+  int seconds = 60;              // the run is killed after so many seconds
+  const char* binary = nullptr;  // the program under test unless given
 };
 
 // `input` is given as the whole of standard input; the run is killed after
 // `seconds` seconds.
 ProgramRun RunProgram(const std::string& input, int seconds = 60, const char* binary = nullptr);
+ProgramRun RunProgram(const std::string& input, const RunOptions& options);
 
 // The path of the program under test.
 const char* ProgramPath();
