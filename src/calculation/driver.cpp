@@ -8,6 +8,9 @@
 #include "dialogue/console.h"
 #include "report/report.h"
 #include "search/search.h"
+#ifdef EGYPTIAN_REFERENCE_SEARCH
+#include "search/reference/reference_search.h"
+#endif
 
 namespace {
 
@@ -111,6 +114,11 @@ void SettleUnknownCount() {
 }  // namespace
 
 void RunDriver() {
+#ifdef EGYPTIAN_REFERENCE_SEARCH
+  // The tests' second program: the same driver on the step-by-step search.
+  using reference::StepType1;
+  using reference::StepType2;
+#endif
   CalculationState& s = state;
   while (s.solutionCount == 0) {
     if (!PrepareUnknownCount()) {

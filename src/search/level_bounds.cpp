@@ -2,12 +2,16 @@
 // integer arithmetic: fractions are compared by cross-multiplication.
 #include "calculation/calculation.h"
 #include "search/search.h"
-
-namespace {
+#include "search/reference/reference_search.h"
+#include "search/window_search.h"
 
 using NTL::ZZ;
 
+namespace {
+
 ZZ term;  // one value of the window
+
+}  // namespace
 
 // S(v) = 1/v + 1/(v + step) + ... over the k = n - level values from v =
 // boundWork4: boundWork1 / boundWork2.
@@ -45,9 +49,7 @@ void ShiftWindow(int remaining) {
   CompareWindowWithRemainder(s.boundWork3);
 }
 
-}  // namespace
-
-NTL::ZZ ComputeLevelBounds(int level, const NTL::ZZ& den, const NTL::ZZ& num) {
+NTL::ZZ ComputeLevelBoundsWith(int level, const NTL::ZZ& den, const NTL::ZZ& num, WindowSearch search) {
   CalculationState& s = state;
   const int n = s.unknownCount;
   const int c = level + 1;
@@ -96,7 +98,7 @@ NTL::ZZ ComputeLevelBounds(int level, const NTL::ZZ& den, const NTL::ZZ& num) {
     s.boundWork4 = s.candidate;
     WindowSum(level);
     CompareWindowWithRemainder(s.boundWork3);
-    while (NTL::sign(s.boundWork3) > 0) ShiftWindow(remaining);
+    if (NTL::sign(s.boundWork3) > 0) search(level);
     s.candidate = s.boundWork4;
     s.boundAux = NTL::IsZero(s.boundWork3) ? 0 : 1;
   }
@@ -121,4 +123,8 @@ NTL::ZZ ComputeLevelBounds(int level, const NTL::ZZ& den, const NTL::ZZ& num) {
 
   if (lower < s.minFirst) lower = s.minFirst;
   return s.candidate;
+}
+
+NTL::ZZ ComputeLevelBounds(int level, const NTL::ZZ& den, const NTL::ZZ& num) {
+  return reference::ComputeLevelBounds(level, den, num);
 }
