@@ -17,6 +17,7 @@
 
 #include "dialogue/answer_reader.h"
 #include "dialogue/console.h"
+#include "support/answer_rules.h"
 
 namespace {
 
@@ -36,46 +37,6 @@ struct KindCase {
 
 // 0 and 6 are no kinds: the reader must return at once, reading and printing nothing.
 const KindCase kKinds[] = {{1, 0}, {2, 0}, {3, 0}, {12, 0}, {4, 0}, {4, 1}, {5, 0}, {0, 0}, {6, 0}};
-
-bool IsKnownKind(int kind) { return kind == 1 || kind == 2 || kind == 3 || kind == 4 || kind == 5 || kind == 12; }
-
-bool DigitIn(char c, char low, char high) { return c >= low && c <= high; }
-
-// The expected answer for one line of the kind, if the line is valid.
-bool ValidAnswer(const KindCase& k, const std::string& line, int& digit, NTL::ZZ& value) {
-  switch (k.kind) {
-    case 1:
-    case 2:
-    case 3:
-    case 12: {
-      const char low = (k.kind == 1 || k.kind == 3) ? '0' : '1';
-      const char high = k.kind == 1 ? '1' : k.kind == 2 ? '2' : k.kind == 3 ? '2' : '7';
-      if (line.size() != 1 || !DigitIn(line[0], low, high)) return false;
-      digit = line[0] - '0';
-      return true;
-    }
-    default: {
-      if (line == "0") {
-        if (k.rejectZero == 1) return false;
-        value = 0;
-        return true;
-      }
-      std::size_t start = 0;
-      bool negative = false;
-      if (line[0] == '+' || (line[0] == '-' && k.kind == 5)) {
-        negative = line[0] == '-';
-        start = 1;
-      }
-      if (start >= line.size() || !DigitIn(line[start], '1', '9')) return false;
-      for (std::size_t i = start; i < line.size(); ++i) {
-        if (!DigitIn(line[i], '0', '9')) return false;
-      }
-      NTL::conv(value, line.c_str() + start);  // NTL's own decimal conversion
-      if (negative) NTL::negate(value, value);
-      return true;
-    }
-  }
-}
 
 }  // namespace
 
@@ -106,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!line.empty() && line.back() == '\r') line.pop_back();
     ++expectedLines;
     if (!line.empty() && line.size() <= kMaxLineLength &&
-        ValidAnswer(k, line, expectedDigit, expectedValue)) {
+        answer_rules::ValidAnswer(k.kind, k.rejectZero, line, expectedDigit, expectedValue)) {
       expectAnswer = true;
       expectedEnd = next;
     }
@@ -134,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   stdin = savedInput;
   std::fclose(source);
 
-  if (!IsKnownKind(k.kind)) {
+  if (!answer_rules::IsKnownKind(k.kind)) {
     if (ended || consumed != 0 || printed != 0 || choice != -1) Fail("an unknown kind read or printed something");
     return 0;
   }
