@@ -1,8 +1,9 @@
 # Thin wrapper: `make run` sets everything up and starts the program,
-# `make test` sets everything up and runs the whole test suite.
+# `make test` sets everything up and runs the whole test suite,
+# `make lint` checks the formatting and runs the static checks.
 BUILD ?= build
 
-.PHONY: run test build setup clean
+.PHONY: run test lint build setup clean
 
 setup:
 	@./scripts/setup.sh
@@ -16,6 +17,9 @@ run: build
 
 test:
 	@./scripts/test.sh
+
+lint:
+	@./scripts/lint.sh
 
 clean:
 	rm -rf build build-*
