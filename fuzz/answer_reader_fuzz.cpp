@@ -75,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // What happens.
-  std::FILE* source = input.empty() ? std::fopen("/dev/null", "r") : fmemopen(const_cast<char*>(input.data()), input.size(), "r");
+  std::FILE* source =
+      input.empty() ? std::fopen("/dev/null", "r") : fmemopen(const_cast<char*>(input.data()), input.size(), "r");
   if (source == nullptr) Fail("no input stream");
   std::FILE* savedInput = stdin;
   stdin = source;  // glibc lets the standard streams be replaced

@@ -1,7 +1,7 @@
 // The answer reader: which lines each kind of answer accepts and with which
 // value, and what refused, empty, long, unterminated or missing lines do.
-#include <gtest/gtest.h>
 #include <NTL/ZZ.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -103,7 +103,10 @@ const ReaderCase kReaderCases[] = {
     {4, 0, "1+2", false, 0},
     {4, 0, "12a", false, 0},
     {4, 0, "1 000", false, 0},
-    {4, 0, "12\0"s "34", false, 0},
+    {4, 0,
+     "12\0"s
+     "34",
+     false, 0},
     {5, 0, "0", true, 0},
     {5, 0, "3", true, 3},
     {5, 0, "+3", true, 3},
@@ -124,8 +127,8 @@ const ReaderCase kReaderCases[] = {
 
 TEST(AnswerReader, AcceptsAndRefusesLinesByKind) {
   for (const ReaderCase& c : kReaderCases) {
-    SCOPED_TRACE("kind " + std::to_string(c.kind) + ", rejectZero " + std::to_string(c.rejectZero) +
-                 ", line \"" + c.line + "\"");
+    SCOPED_TRACE("kind " + std::to_string(c.kind) + ", rejectZero " + std::to_string(c.rejectZero) + ", line \"" +
+                 c.line + "\"");
     if (c.accepted) {
       EXPECT_EQ(Read(c.kind, c.rejectZero, c.line + "\n"), Prompts(1));
       EXPECT_EQ(Result(c.kind), c.value);

@@ -13,10 +13,9 @@
 namespace {
 
 // The slots handed to the answer reader: the user types on their last line.
-const MessageId kPrompts[] = {MsgAskP,        MsgAskQ,        MsgAskConstraints, MsgAskType,
-                              MsgAskParity,   MsgAskMinFirst, MsgAskMaxLast,     MsgAskMinCount,
-                              MsgAskMaxCount, MsgAskExcludeOne, MsgPagePrompt,   MsgAskExplanations,
-                              MsgAskAgain};
+const MessageId kPrompts[] = {
+    MsgAskP,        MsgAskQ,        MsgAskConstraints, MsgAskType,    MsgAskParity,       MsgAskMinFirst, MsgAskMaxLast,
+    MsgAskMinCount, MsgAskMaxCount, MsgAskExcludeOne,  MsgPagePrompt, MsgAskExplanations, MsgAskAgain};
 
 // Strict UTF-8: no stray continuation bytes, no overlong forms, no surrogates,
 // nothing above U+10FFFF.
@@ -93,9 +92,7 @@ TEST_P(CatalogOfLanguage, PromptsFitThePromptBufferWhole) {
   }
 }
 
-TEST_P(CatalogOfLanguage, NoSolutionTextsAreTheSame) {
-  EXPECT_EQ(Message(MsgNoSolution), Message(MsgNoSolutionForN));
-}
+TEST_P(CatalogOfLanguage, NoSolutionTextsAreTheSame) { EXPECT_EQ(Message(MsgNoSolution), Message(MsgNoSolutionForN)); }
 
 TEST_P(CatalogOfLanguage, BoundOrderTextsDifferOnlyByTheBlankBeforeTheClosingLines) {
   const std::string& x = Message(MsgBoundOrderX);

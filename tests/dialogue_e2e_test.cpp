@@ -74,7 +74,8 @@ TEST(Dialogue, EndOfInputEndsWithOneNewlineAndStatusOne) {
   const Case cases[] = {
       {"no input at all", "", std::string(kMenu) + "\n"},
       {"after the language", "2\n", Opening(kEnglish) + "\n"},
-      {"inside the problem entry", "2\n0\n3\n", Opening(kEnglish) + Msg(kEnglish, MsgAskP) + Msg(kEnglish, MsgAskQ) + "\n"},
+      {"inside the problem entry", "2\n0\n3\n",
+       Opening(kEnglish) + Msg(kEnglish, MsgAskP) + Msg(kEnglish, MsgAskQ) + "\n"},
   };
   for (const Case& c : cases) {
     ProgramRun run = RunProgram(c.input, 10);

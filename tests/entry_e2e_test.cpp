@@ -32,9 +32,8 @@ std::string UpToParity() { return Say({MsgAskP, MsgAskQ, MsgAskConstraints, MsgA
 std::string ThenAskAgain() { return AfterCalculation(kEnglish); }
 
 // The summary and closing lines of a calculation with one solution.
-std::string OneSolutionSummary(int n, const char* p, const char* q, int type, const char* minFirst,
-                               const char* maxLast, const char* nLow, const char* nHigh, const char* largest,
-                               const char* smallest) {
+std::string OneSolutionSummary(int n, const char* p, const char* q, int type, const char* minFirst, const char* maxLast,
+                               const char* nLow, const char* nHigh, const char* largest, const char* smallest) {
   SummaryFacts facts;
   facts.n = n;
   facts.pEntered = p;
@@ -74,10 +73,10 @@ std::vector<EntryCase> Cases() {
        UpToParity() + Say({MsgNoSolution}) + ThenAskAgain()},
       {"odd unknowns for 2/3 go on", Script({"2", "3", "1", "2", "1"}),
        UpToParity() + Say({MsgAskMinFirst}) + endOfInput},
-      {"N not below M: asked again until N 5, M 0",
-       Script({"1", "1", "1", "2", "0", "5", "5", "6", "5", "5", "0"}),
-       UpToParity() + Say({MsgAskMinFirst, MsgAskMaxLast, MsgBoundOrderX, MsgAskMinFirst, MsgAskMaxLast,
-                           MsgBoundOrderX, MsgAskMinFirst, MsgAskMaxLast, MsgAskMinCount}) +
+      {"N not below M: asked again until N 5, M 0", Script({"1", "1", "1", "2", "0", "5", "5", "6", "5", "5", "0"}),
+       UpToParity() +
+           Say({MsgAskMinFirst, MsgAskMaxLast, MsgBoundOrderX, MsgAskMinFirst, MsgAskMaxLast, MsgBoundOrderX,
+                MsgAskMinFirst, MsgAskMaxLast, MsgAskMinCount}) +
            endOfInput},
       {"bounds of n 3 and 3: asked again until 5 and 0",
        Script({"5", "1", "1", "1", "0", "0", "0", "3", "3", "5", "0", "0"}),
@@ -86,10 +85,9 @@ std::vector<EntryCase> Cases() {
            OneSolutionSummary(5, "5", "1", 1, "0", "0", "5", "0", "1", "1") + ThenAskAgain()},
       {"3/2, N 2, bounds of n 0 and 2 incompatible; the next calculation starts afresh",
        Script({"3", "2", "1", "2", "0", "2", "0", "0", "2", "1", "3", "2", "0", "0", "0"}),
-       AllQuestions() + Say({MsgIncompatible}) + ThenAskAgain() + Say({MsgAskP, MsgAskQ, MsgAskConstraints,
-                                                                           MsgAskExcludeOne}) +
-           SingleSolution(kEnglish, 2, {"1", "2"}) + OneSolutionSummary(2, "3", "2", 2, "0", "0", "0", "0", "2", "1") +
-           ThenAskAgain()},
+       AllQuestions() + Say({MsgIncompatible}) + ThenAskAgain() +
+           Say({MsgAskP, MsgAskQ, MsgAskConstraints, MsgAskExcludeOne}) + SingleSolution(kEnglish, 2, {"1", "2"}) +
+           OneSolutionSummary(2, "3", "2", 2, "0", "0", "0", "0", "2", "1") + ThenAskAgain()},
       {"lower bound of n of 3000000000", Script({"1", "3", "1", "2", "0", "0", "0", "3000000000", "0", "0"}),
        AllQuestions() + Say({MsgIncompatible}) + ThenAskAgain()},
       {"first n from N beyond a 32-bit integer", Script({"5000000000", "1", "1", "2", "0", "1", "0", "0", "0", "0"}),

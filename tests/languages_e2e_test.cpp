@@ -21,12 +21,11 @@ class CalculationInLanguage : public ::testing::TestWithParam<int> {};
 TEST_P(CalculationInLanguage, WithEveryConstraintAsked) {
   const int l = GetParam();
   const std::string language = std::to_string(l);
-  ProgramRun run = RunProgram(Script({language.c_str(), "1", "4", "5", "1", "2", "0", "100", "100", "3", "100", "5",
-                                      "5", "2", "6", "0", "0"}));
+  ProgramRun run = RunProgram(
+      Script({language.c_str(), "1", "4", "5", "1", "2", "0", "100", "100", "3", "100", "5", "5", "2", "6", "0", "0"}));
 
   std::string expected = Opening(l, true);
-  expected += Msg(l, MsgAskP) + Msg(l, MsgAskQ) + Msg(l, MsgAskConstraints) + Msg(l, MsgAskType) +
-              Msg(l, MsgAskParity);
+  expected += Msg(l, MsgAskP) + Msg(l, MsgAskQ) + Msg(l, MsgAskConstraints) + Msg(l, MsgAskType) + Msg(l, MsgAskParity);
   expected += Msg(l, MsgAskMinFirst) + Msg(l, MsgAskMaxLast) + Msg(l, MsgBoundOrderX);
   expected += Msg(l, MsgAskMinFirst) + Msg(l, MsgAskMaxLast);
   expected += Msg(l, MsgAskMinCount) + Msg(l, MsgAskMaxCount) + Msg(l, MsgBoundOrderN);

@@ -128,8 +128,10 @@ void RunDriver() {
     SettleUnknownCount();
     while (s.level >= 0) {
       if (s.pageSize == -1) return;
-      if (s.equationType == 2) StepType2();
-      else StepType1();
+      if (s.equationType == 2)
+        StepType2();
+      else
+        StepType1();
     }
     if (NTL::sign(s.pageSize) < 0 && s.pageSize != -1 && s.solutionCount != 0) {
       PrintSolutionLine(s.solutionCount, "  :      ", s.savedSolution);

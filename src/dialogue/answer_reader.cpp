@@ -36,8 +36,10 @@ bool ReadLine(std::string& line) {
     any = true;
     if (c == '\n') break;
     // One byte more than the limit, for the carriage return of a CRLF line end.
-    if (line.size() <= kMaxLineLength) line.push_back(static_cast<char>(c));
-    else tooLong = true;
+    if (line.size() <= kMaxLineLength)
+      line.push_back(static_cast<char>(c));
+    else
+      tooLong = true;
   }
   if (!any) return false;
   // A script written on Windows ends its lines with a carriage return.
@@ -173,7 +175,6 @@ void ReadAnswer(int kind, const char* prompt) {
         ReadNonEmptyLine(prompt);
         if (ParseInteger(true)) return;
       }
-    default:
-      return;
+    default: return;
   }
 }

@@ -11,12 +11,12 @@
 
 // The kinds of answer.
 enum AnswerKind {
-  AnswerZeroOne = 1,       // 0 or 1
-  AnswerOneTwo = 2,        // 1 or 2
-  AnswerZeroToTwo = 3,     // 0, 1 or 2
-  AnswerNatural = 4,       // natural number; 0 refused while rejectZero is 1
-  AnswerSigned = 5,        // signed integer (the paging answer)
-  AnswerLanguage = 12      // 1 to 7
+  AnswerZeroOne = 1,    // 0 or 1
+  AnswerOneTwo = 2,     // 1 or 2
+  AnswerZeroToTwo = 3,  // 0, 1 or 2
+  AnswerNatural = 4,    // natural number; 0 refused while rejectZero is 1
+  AnswerSigned = 5,     // signed integer (the paging answer)
+  AnswerLanguage = 12   // 1 to 7
 };
 
 constexpr int kPromptBufferSize = 256;
@@ -28,10 +28,10 @@ constexpr std::size_t kMaxLineLength = std::size_t{1} << 20;
 
 extern std::string inputLine;  // the last line read, its line end removed
 extern int inputLength;
-extern int choice;             // result of kinds 1, 2, 3 and 12
-extern NTL::ZZ inputValue;     // result of kinds 4 and 5
-extern int rejectZero;         // set by the caller around a kind-4 question
-extern NTL::ZZ digitZZ;        // value of the character last classified
+extern int choice;          // result of kinds 1, 2, 3 and 12
+extern NTL::ZZ inputValue;  // result of kinds 4 and 5
+extern int rejectZero;      // set by the caller around a kind-4 question
+extern NTL::ZZ digitZZ;     // value of the character last classified
 extern char promptBuffer[kPromptBufferSize];
 
 // Copies a prompt text into promptBuffer, cut to fit if it ever were too long.

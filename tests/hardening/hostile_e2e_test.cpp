@@ -28,13 +28,13 @@ void ExpectOrderlyEnd(const ProgramRun& run, const std::string& what) {
 }
 
 // The prompts of the constraint dialogue, in order, with the answers that lead past each.
-const MessageId kConstraintPrompts[] = {MsgAskConstraints, MsgAskType,     MsgAskParity,   MsgAskMinFirst,
+const MessageId kConstraintPrompts[] = {MsgAskConstraints, MsgAskType,     MsgAskParity,  MsgAskMinFirst,
                                         MsgAskMaxLast,     MsgAskMinCount, MsgAskMaxCount};
 const char* const kConstraintAnswers[] = {"1", "2", "0", "0", "0", "0", "0"};
 
 // 3/7 from its first solution: x1 = 4, 4, 3, 3, 3, 3.
-const std::vector<std::vector<std::string>> kThreeSevenths = {
-    {"4", "7", "28"}, {"4", "6", "84"}, {"3", "15", "35"}, {"3", "14", "42"}, {"3", "12", "84"}, {"3", "11", "231"}};
+const std::vector<std::vector<std::string>> kThreeSevenths = {{"4", "7", "28"},  {"4", "6", "84"},  {"3", "15", "35"},
+                                                              {"3", "14", "42"}, {"3", "12", "84"}, {"3", "11", "231"}};
 
 TEST(HostileInput, NoInputAtAll) {
   for (RunOptions::Input input : {RunOptions::Input::kDevNull, RunOptions::Input::kClosed}) {
@@ -67,9 +67,8 @@ TEST(HostileInput, InputEndsInsideTheConstraintDialogue) {
 
 TEST(HostileInput, InputEndsAtAPagingPrompt) {
   ProgramRun run = RunProgram("2\n0\n3\n7\n0\n", 20);
-  EXPECT_EQ(run.output, Opening(kEnglish) + En(MsgAskP) + En(MsgAskQ) + En(MsgAskConstraints) +
-                            Header(kEnglish, 3, 2) + SolutionLine(1, kThreeSevenths[0]) + PagePrompt(kEnglish) +
-                            "\n");
+  EXPECT_EQ(run.output, Opening(kEnglish) + En(MsgAskP) + En(MsgAskQ) + En(MsgAskConstraints) + Header(kEnglish, 3, 2) +
+                            SolutionLine(1, kThreeSevenths[0]) + PagePrompt(kEnglish) + "\n");
   ExpectOrderlyEnd(run, "paging prompt");
 }
 
@@ -117,16 +116,18 @@ TEST(HostileOutput, ReaderGoesAwayOrOutputIsClosed) {
 // A NUL byte is a character like any other that is no digit: the line is refused whole.
 TEST(LimitsOfSize, NulByteMakesTheLineInvalid) {
   using namespace std::string_literals;
-  const std::string script = "\0\n2\0\n2\n"s     // language
-                             "0\0\n0\n"s        // explanations
-                             "3\0\n\0"s "3\n3\n"s  // P
-                             "7\n"s
-                             "0\0\n\0\n0\n"s;     // impose constraints, then end of input
+  const std::string script =
+      "\0\n2\0\n2\n"s  // language
+      "0\0\n0\n"s      // explanations
+      "3\0\n\0"s
+      "3\n3\n"s  // P
+      "7\n"s
+      "0\0\n\0\n0\n"s;  // impose constraints, then end of input
   ProgramRun run = RunProgram(script, 20);
-  const std::string expected = std::string(kMenu) + kMenu + Opening(kEnglish) + En(MsgAskExplanations) +
-                               En(MsgAskP) + En(MsgAskP) + En(MsgAskP) + En(MsgAskQ) + En(MsgAskConstraints) +
-                               En(MsgAskConstraints) + En(MsgAskConstraints) + Header(kEnglish, 3, 2) +
-                               SolutionLine(1, kThreeSevenths[0]) + PagePrompt(kEnglish) + "\n";
+  const std::string expected = std::string(kMenu) + kMenu + Opening(kEnglish) + En(MsgAskExplanations) + En(MsgAskP) +
+                               En(MsgAskP) + En(MsgAskP) + En(MsgAskQ) + En(MsgAskConstraints) + En(MsgAskConstraints) +
+                               En(MsgAskConstraints) + Header(kEnglish, 3, 2) + SolutionLine(1, kThreeSevenths[0]) +
+                               PagePrompt(kEnglish) + "\n";
   EXPECT_EQ(run.output, expected);
   ExpectOrderlyEnd(run, "NUL");
 }
@@ -172,9 +173,8 @@ TEST(LimitsOfSize, NumbersOfAHundredThousandDigitsAreReadExactly) {
   const std::string minFirst = "+1" + std::string(99999, '0');
   ProgramRun run = RunProgram(Constrained("1", q, minFirst, "0", "0", "0") + "0\n0\n", 60);
   SummaryFacts facts{1, "1", q, "", "", 1, 2, 0, minFirst.substr(1), "0", "0", "0", q, q};
-  EXPECT_EQ(run.output, ConstraintTranscript() + Header(kEnglish, 1, 2) + SolutionLine(1, {q}) +
-                            PagePrompt(kEnglish) + "\n\n" + SummaryAndClose(kEnglish, facts) +
-                            AfterCalculation(kEnglish));
+  EXPECT_EQ(run.output, ConstraintTranscript() + Header(kEnglish, 1, 2) + SolutionLine(1, {q}) + PagePrompt(kEnglish) +
+                            "\n\n" + SummaryAndClose(kEnglish, facts) + AfterCalculation(kEnglish));
   ExpectOrderlyEnd(run, "100000 digits");
 }
 

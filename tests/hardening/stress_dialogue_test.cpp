@@ -82,11 +82,43 @@ std::string HundredThousandDigits(Rng& rng) {
 // Lines that no question takes.
 std::string Noise(Rng& rng) {
   using namespace std::string_literals;
-  static const std::vector<std::string> kNoise = {
-      ""s,     " "s,      "\t"s,    " 1"s,    "1 "s,  "+"s,          "-"s,           "00"s,           "01"s,
-      "-0"s,   "+0"s,     "++1"s,   "+-1"s,   "1-"s,  "1+2"s,        "a"s,           "1a"s,           "x9"s,
-      "\0"s,   "1\0"s,    "\0001"s, "\xff"s,  "\xc3\x28"s, "\xe2\x82"s, "1.5"s,     "1e3"s,          "\xef\xbc\x91"s,
-      "\r"s,   "0x10"s,   "--2"s,   "2-5"s,   "-2-"s, "1 000"s,      "\xc2\xa0" "1"s, "\x1b[A"s,     "8\b1"s};
+  static const std::vector<std::string> kNoise = {""s,
+                                                  " "s,
+                                                  "\t"s,
+                                                  " 1"s,
+                                                  "1 "s,
+                                                  "+"s,
+                                                  "-"s,
+                                                  "00"s,
+                                                  "01"s,
+                                                  "-0"s,
+                                                  "+0"s,
+                                                  "++1"s,
+                                                  "+-1"s,
+                                                  "1-"s,
+                                                  "1+2"s,
+                                                  "a"s,
+                                                  "1a"s,
+                                                  "x9"s,
+                                                  "\0"s,
+                                                  "1\0"s,
+                                                  "\0001"s,
+                                                  "\xff"s,
+                                                  "\xc3\x28"s,
+                                                  "\xe2\x82"s,
+                                                  "1.5"s,
+                                                  "1e3"s,
+                                                  "\xef\xbc\x91"s,
+                                                  "\r"s,
+                                                  "0x10"s,
+                                                  "--2"s,
+                                                  "2-5"s,
+                                                  "-2-"s,
+                                                  "1 000"s,
+                                                  "\xc2\xa0"
+                                                  "1"s,
+                                                  "\x1b[A"s,
+                                                  "8\b1"s};
   if (rng.Chance(1)) return std::string(1000000, '7') + "x";  // a line of a megabyte
   if (rng.Chance(1)) return HundredThousandDigits(rng) + "-";
   return kNoise[static_cast<std::size_t>(rng.Below(static_cast<long>(kNoise.size())))];
@@ -118,8 +150,10 @@ void AddCalculation(Script& s, Rng& rng) {
   const long g = Gcd(p, q);
   std::string bigFactor;
   long factor = 1;
-  if (rng.Chance(3)) bigFactor = HundredThousandDigits(rng);
-  else if (rng.Chance(10)) factor = rng.Between(2, 9);
+  if (rng.Chance(3))
+    bigFactor = HundredThousandDigits(rng);
+  else if (rng.Chance(10))
+    factor = rng.Between(2, 9);
   if (bigFactor.empty()) {
     s.Answer(Number(p * factor));
     s.Answer(Number(q * factor));
@@ -172,10 +206,14 @@ void AddCalculation(Script& s, Rng& rng) {
   for (long i = rng.Below(4); i > 0; --i) s.Answer(kPages[rng.Below(5)]);
   // Listing or counting every solution (0, -K) is what may take long.
   const long last = rng.Below(100);
-  if (last < 75) s.Answer("-1");
-  else if (last < 87) s.Answer("0");
-  else if (last < 97) s.Answer(rng.Chance(50) ? "-2" : "-3");
-  else s.Answer((rng.Chance(50) ? "-" : "") + HundredThousandDigits(rng));
+  if (last < 75)
+    s.Answer("-1");
+  else if (last < 87)
+    s.Answer("0");
+  else if (last < 97)
+    s.Answer(rng.Chance(50) ? "-2" : "-3");
+  else
+    s.Answer((rng.Chance(50) ? "-" : "") + HundredThousandDigits(rng));
 }
 
 std::string MakeScript(std::uint64_t seed) {
@@ -219,11 +257,11 @@ struct Prompt {
   int rejectZero;
 };
 
-const Prompt kPrompts[] = {
-    {MsgAskExplanations, 1, 0}, {MsgAskP, 4, 1},        {MsgAskQ, 4, 1},        {MsgAskConstraints, 1, 0},
-    {MsgAskType, 2, 0},         {MsgAskParity, 3, 0},   {MsgAskMinFirst, 4, 0}, {MsgAskMaxLast, 4, 0},
-    {MsgAskMinCount, 4, 0},     {MsgAskMaxCount, 4, 0}, {MsgAskExcludeOne, 1, 0}, {MsgPagePrompt, 5, 0},
-    {MsgAskAgain, 1, 0}};
+const Prompt kPrompts[] = {{MsgAskExplanations, 1, 0}, {MsgAskP, 4, 1},          {MsgAskQ, 4, 1},
+                           {MsgAskConstraints, 1, 0},  {MsgAskType, 2, 0},       {MsgAskParity, 3, 0},
+                           {MsgAskMinFirst, 4, 0},     {MsgAskMaxLast, 4, 0},    {MsgAskMinCount, 4, 0},
+                           {MsgAskMaxCount, 4, 0},     {MsgAskExcludeOne, 1, 0}, {MsgPagePrompt, 5, 0},
+                           {MsgAskAgain, 1, 0}};
 
 struct Event {
   std::size_t at;

@@ -49,8 +49,7 @@ inline bool ValidAnswer(int kind, int rejectZero, const std::string& line, int& 
       if (negative) NTL::negate(value, value);
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -67,8 +67,10 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
     } else {
       close(0);
     }
-    if (options.outputClosed) close(1);
-    else dup2(out[1], 1);
+    if (options.outputClosed)
+      close(1);
+    else
+      dup2(out[1], 1);
     dup2(err[1], 2);
     close(out[0]);
     close(out[1]);

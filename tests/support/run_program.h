@@ -7,13 +7,13 @@
 
 struct ProgramRun {
   std::string output;
-  std::string errors;     // standard error: the program writes none of its own
-  int exitStatus = -1;    // the status passed to exit, or -1
-  int signal = 0;         // the signal that ended the process, or 0
+  std::string errors;   // standard error: the program writes none of its own
+  int exitStatus = -1;  // the status passed to exit, or -1
+  int signal = 0;       // the signal that ended the process, or 0
   bool timedOut = false;
   bool outputLimitReached = false;  // killed for printing more than allowed
-  double seconds = 0;       // from the start to the end of the process
-  double quietSeconds = 0;  // from the last output to the end of the process
+  double seconds = 0;               // from the start to the end of the process
+  double quietSeconds = 0;          // from the last output to the end of the process
 };
 
 // How standard input and standard output are set up, and how far the run may go.

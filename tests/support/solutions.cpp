@@ -8,7 +8,8 @@ std::vector<ListedSolution> ListedSolutions(const std::string& output) {
   std::istringstream lines(output);
   std::string line;
   while (std::getline(lines, line)) {
-    std::size_t start = line.rfind("\t \t \t ", 0) == 0 ? 0 : (line.rfind(" \t \t \t ", 0) == 0 ? 1 : std::string::npos);
+    std::size_t start =
+        line.rfind("\t \t \t ", 0) == 0 ? 0 : (line.rfind(" \t \t \t ", 0) == 0 ? 1 : std::string::npos);
     if (start == std::string::npos) continue;
     std::size_t colon = line.find("  :     ", start);
     if (colon == std::string::npos) continue;
