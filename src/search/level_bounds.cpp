@@ -2,7 +2,6 @@
 // integer arithmetic: fractions are compared by cross-multiplication.
 #include "calculation/calculation.h"
 #include "search/search.h"
-#include "search/reference/reference_search.h"
 #include "search/window_search.h"
 
 using NTL::ZZ;
@@ -125,6 +124,58 @@ NTL::ZZ ComputeLevelBoundsWith(int level, const NTL::ZZ& den, const NTL::ZZ& num
   return s.candidate;
 }
 
+namespace {
+
+ZZ lowIndex, highIndex, middleIndex, estimate;
+
+// Whether S(w + j*step) <= r, with w = candidate; the window is left at that start.
+bool WindowAtMost(int level, const ZZ& j) {
+  CalculationState& s = state;
+  NTL::mul(s.boundWork4, j, s.step);
+  NTL::add(s.boundWork4, s.boundWork4, s.candidate);
+  WindowSum(level);
+  CompareWindowWithRemainder(s.boundWork3);
+  return NTL::sign(s.boundWork3) <= 0;
+}
+
+// The window sum S(v) of k > 1 values lies strictly between k/(v + (k-1)*step)
+// and k/v, so the first start with S(v) <= r lies above floor(k/r) - (k-1)*step
+// and not above floor(k/r) + 1: a bisection over at most k + 1 starts.
+void FirstWindowByBisection(int level) {
+  CalculationState& s = state;
+  const long remaining = s.unknownCount - level;
+  const ZZ& w = s.candidate;  // S(w) > r already
+  NTL::div(estimate, s.remainingTimesQDen, s.remainderNum);  // floor(k/r)
+  // j = 0 is known to fail; so is any start v with v <= floor(k/r) - (k-1)*step.
+  NTL::sub(lowIndex, estimate, (remaining - 1) * s.step);
+  NTL::sub(lowIndex, lowIndex, w);
+  if (NTL::sign(lowIndex) < 0) {
+    lowIndex = 0;
+  } else {
+    NTL::div(lowIndex, lowIndex, s.step);
+  }
+  // Any start v > floor(k/r) succeeds.
+  NTL::add(highIndex, estimate, 1);
+  NTL::sub(highIndex, highIndex, w);
+  NTL::add(highIndex, highIndex, s.step - 1);
+  NTL::div(highIndex, highIndex, s.step);
+  if (highIndex <= lowIndex) NTL::add(highIndex, lowIndex, 1);
+  for (;;) {
+    NTL::sub(middleIndex, highIndex, lowIndex);
+    if (NTL::IsOne(middleIndex)) break;
+    NTL::RightShift(middleIndex, middleIndex, 1);
+    NTL::add(middleIndex, middleIndex, lowIndex);
+    if (WindowAtMost(level, middleIndex)) {
+      highIndex = middleIndex;
+    } else {
+      lowIndex = middleIndex;
+    }
+  }
+  WindowAtMost(level, highIndex);
+}
+
+}  // namespace
+
 NTL::ZZ ComputeLevelBounds(int level, const NTL::ZZ& den, const NTL::ZZ& num) {
-  return reference::ComputeLevelBounds(level, den, num);
+  return ComputeLevelBoundsWith(level, den, num, FirstWindowByBisection);
 }

@@ -1,0 +1,208 @@
+#include "search/factoring.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Primes up to a limit that grows on demand (at most kMaxSievePrime).
+std::vector<std::uint32_t> primes;
+u64 primesLimit = 1;
+
+constexpr u64 kMaxSievePrime = 1 << 22;  // sieving covers values below 2^44
+constexpr u64 kTrialLimit = 1 << 10;     // trial division before rho
+
+void EnsurePrimesUpTo(u64 limit) {
+  if (limit <= primesLimit) return;
+  limit = std::max<u64>(limit, 2 * primesLimit);
+  limit = std::min(limit, kMaxSievePrime);
+  std::vector<bool> composite(limit + 1, false);
+  primes.clear();
+  for (u64 i = 2; i <= limit; ++i) {
+    if (composite[i]) continue;
+    primes.push_back(static_cast<std::uint32_t>(i));
+    for (u64 j = i * i; j <= limit; j += i) composite[j] = true;
+  }
+  primesLimit = limit;
+}
+
+u64 SquareRootFloor(u64 value) {
+  u64 root = static_cast<u64>(__builtin_sqrtl(static_cast<long double>(value)));
+  while (root > 0 && static_cast<u128>(root) * root > value) --root;
+  while (static_cast<u128>(root + 1) * (root + 1) <= value) ++root;
+  return root;
+}
+
+u64 PowMod(u64 base, u64 exponent, u64 modulus) {
+  u64 result = 1 % modulus;
+  base %= modulus;
+  while (exponent != 0) {
+    if (exponent & 1) result = MulMod(result, base, modulus);
+    base = MulMod(base, base, modulus);
+    exponent >>= 1;
+  }
+  return result;
+}
+
+// One factor of an odd composite, by Brent's variant of Pollard's rho.
+u64 RhoFactor(u64 value) {
+  for (u64 increment = 1;; ++increment) {
+    u64 y = 2, x = 2, product = 1, divisor = 1, saved = 2;
+    const u64 batch = 128;
+    for (u64 range = 1; divisor == 1; range <<= 1) {
+      x = y;
+      for (u64 i = 0; i < range; ++i) y = (MulMod(y, y, value) + increment) % value;
+      for (u64 done = 0; done < range && divisor == 1; done += batch) {
+        saved = y;
+        for (u64 i = 0; i < batch && i < range - done; ++i) {
+          y = (MulMod(y, y, value) + increment) % value;
+          product = MulMod(product, x > y ? x - y : y - x, value);
+        }
+        divisor = Gcd64(product, value);
+      }
+    }
+    if (divisor == value) {
+      // The batch overshot: step from the saved point one value at a time.
+      do {
+        saved = (MulMod(saved, saved, value) + increment) % value;
+        divisor = Gcd64(x > saved ? x - saved : saved - x, value);
+      } while (divisor == 1);
+    }
+    if (divisor != value) return divisor;
+  }
+}
+
+void CollectLargeFactors(u64 value, std::vector<u64>& found) {
+  if (value == 1) return;
+  if (IsPrime64(value)) {
+    found.push_back(value);
+    return;
+  }
+  const u64 divisor = RhoFactor(value);
+  CollectLargeFactors(divisor, found);
+  CollectLargeFactors(value / divisor, found);
+}
+
+}  // namespace
+
+bool IsPrime64(u64 value) {
+  if (value < 2) return false;
+  for (u64 p : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
+    if (value % p == 0) return value == p;
+  }
+  if (value < 41 * 41) return true;
+  u64 odd = value - 1;
+  int twos = 0;
+  while ((odd & 1) == 0) {
+    odd >>= 1;
+    ++twos;
+  }
+  // These bases decide every 64-bit value.
+  for (u64 base : {2, 325, 9375, 28178, 450775, 9780504, 1795265022}) {
+    u64 x = PowMod(base, odd, value);
+    if (x == 0 || x == 1 || x == value - 1) continue;
+    bool composite = true;
+    for (int i = 1; i < twos && composite; ++i) {
+      x = MulMod(x, x, value);
+      if (x == value - 1) composite = false;
+    }
+    if (composite) return false;
+  }
+  return true;
+}
+
+void Factor64(u64 value, std::vector<PrimePower>& factors) {
+  EnsurePrimesUpTo(kTrialLimit);
+  for (std::uint32_t p : primes) {
+    if (p > kTrialLimit || static_cast<u64>(p) * p > value) break;
+    if (value % p != 0) continue;
+    int exponent = 0;
+    do {
+      value /= p;
+      ++exponent;
+    } while (value % p == 0);
+    factors.push_back({p, exponent});
+  }
+  if (value == 1) return;
+  if (value < kTrialLimit * kTrialLimit) {
+    factors.push_back({value, 1});
+    return;
+  }
+  std::vector<u64> large;
+  CollectLargeFactors(value, large);
+  std::sort(large.begin(), large.end());
+  for (u64 p : large) {
+    if (!factors.empty() && factors.back().prime == p) {
+      ++factors.back().exponent;
+    } else {
+      factors.push_back({p, 1});
+    }
+  }
+}
+
+namespace {
+
+constexpr u64 kSieveLimit = kMaxSievePrime * kMaxSievePrime;
+constexpr u64 kMinWindow = 1 << 12;
+constexpr u64 kMaxWindow = 1 << 15;
+
+}  // namespace
+
+void RangeFactorizer::Start(u64 low, u64 high) {
+  low_ = low;
+  high_ = high;
+  windowLow_ = 1;
+  windowHigh_ = 0;
+  // Sieving pays when the run is long compared with the primes it needs.
+  const u64 root = SquareRootFloor(high);
+  sieving_ = high < kSieveLimit && high - low >= root / 64;
+  if (sieving_) EnsurePrimesUpTo(root);
+}
+
+void RangeFactorizer::SieveWindow(u64 top) {
+  const u64 root = SquareRootFloor(top);
+  const auto primeCount = static_cast<u64>(std::upper_bound(primes.begin(), primes.end(), root) - primes.begin());
+  const u64 width = std::min(kMaxWindow, std::max(kMinWindow, 2 * primeCount));
+  windowHigh_ = top;
+  windowLow_ = top - low_ + 1 > width ? top - width + 1 : low_;
+  const u64 size = windowHigh_ - windowLow_ + 1;
+  rest_.resize(size);
+  count_.assign(size, 0);
+  found_.resize(size * kMaxPrimesOf64);
+  for (u64 i = 0; i < size; ++i) rest_[i] = windowLow_ + i;
+  for (u64 k = 0; k < primeCount; ++k) {
+    const u64 p = primes[k];
+    u64 multiple = (windowLow_ + p - 1) / p * p;
+    for (; multiple <= windowHigh_; multiple += p) {
+      const u64 i = multiple - windowLow_;
+      u64 r = rest_[i];
+      int exponent = 0;
+      do {
+        r /= p;
+        ++exponent;
+      } while (r % p == 0);
+      rest_[i] = r;
+      found_[i * kMaxPrimesOf64 + count_[i]] = {p, exponent};
+      ++count_[i];
+    }
+  }
+}
+
+int RangeFactorizer::Factor(u64 value, PrimePower* factors) {
+  if (!sieving_) {
+    found_.clear();
+    Factor64(value, found_);
+    std::copy(found_.begin(), found_.end(), factors);
+    return static_cast<int>(found_.size());
+  }
+  if (value < windowLow_ || value > windowHigh_) SieveWindow(value);
+  const u64 i = value - windowLow_;
+  const int count = count_[i];
+  std::copy(found_.begin() + static_cast<long>(i * kMaxPrimesOf64),
+            found_.begin() + static_cast<long>(i * kMaxPrimesOf64) + count, factors);
+  if (rest_[i] > 1) {
+    factors[count] = {rest_[i], 1};
+    return count + 1;
+  }
+  return count;
+}

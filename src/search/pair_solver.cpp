@@ -1,0 +1,207 @@
+#include "search/pair_solver.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Up to this many divisor pairs in all, every pair is tried directly.
+constexpr u64 kDirectPairs = 64;
+
+// One half of the primes of b: every way of sending each prime power into u,
+// into v or into neither, with the ratio u/v (or v/u) modulo a.
+struct Half {
+  std::vector<u64> key, u, v;
+};
+
+Half halfA, halfB;  // A holds v/u, B holds u/v: a match is keyA = -keyB
+std::vector<u64> inverses;
+
+// Chained hash of halfB's keys, cleared by generation stamps.
+std::vector<std::int32_t> bucketHead;
+std::vector<std::uint32_t> bucketStamp;
+std::vector<std::int32_t> chainNext;
+std::uint32_t generation = 0;
+int bucketBits = 0;
+
+inline std::size_t Bucket(u64 key) {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> (64 - bucketBits));
+}
+
+class Collector {
+ public:
+  Collector(u64 a, u64 b, const PairLimits& limits, u128 ceiling, std::size_t limit, std::vector<Pair>& out)
+      : a_(a), b_(b), limits_(limits), ceiling_(ceiling), limit_(limit), out_(out) {}
+
+  // u and v coprime, u*v dividing b, a dividing u + v.
+  void Offer(u64 u, u64 v) {
+    if (u > v || (u == v && !(u == 1 && limits_.allowEqual))) return;
+    const u128 h = (static_cast<u128>(u) + v) / a_;
+    const u128 x = h * (b_ / v);
+    if (x >= ceiling_ || x <= limits_.xAbove || x <= floor_) return;
+    const u128 y = h * (b_ / u);
+    if (limits_.yAtMost != 0 && y > limits_.yAtMost) return;
+    if (limits_.parity != 0) {
+      const bool odd = limits_.parity == 1;
+      if (((x & 1) == 1) != odd || ((y & 1) == 1) != odd) return;
+    }
+    out_.push_back({x, y});
+    if (out_.size() >= 2 * limit_) KeepLargest();
+  }
+
+  bool Finish() {
+    std::sort(out_.begin(), out_.end(), [](const Pair& l, const Pair& r) { return l.x > r.x; });
+    if (out_.size() > limit_) {
+      out_.resize(limit_);
+      complete_ = false;
+    }
+    return complete_;
+  }
+
+ private:
+  void KeepLargest() {
+    std::nth_element(out_.begin(), out_.begin() + static_cast<long>(limit_ - 1), out_.end(),
+                     [](const Pair& l, const Pair& r) { return l.x > r.x; });
+    out_.resize(limit_);
+    floor_ = out_[limit_ - 1].x;
+    complete_ = false;
+  }
+
+  u64 a_, b_;
+  const PairLimits& limits_;
+  u128 ceiling_;
+  std::size_t limit_;
+  std::vector<Pair>& out_;
+  u128 floor_ = 0;
+  bool complete_ = true;
+};
+
+// Every assignment of the prime powers, tried one by one.
+void TryAll(const PrimePower* factors, int count, u64 a, bool checkSum, u64 u, u64 v, Collector& collector) {
+  if (count == 0) {
+    if (!checkSum || (static_cast<u128>(u) + v) % a == 0) collector.Offer(u, v);
+    return;
+  }
+  TryAll(factors + 1, count - 1, a, checkSum, u, v, collector);
+  u64 power = 1;
+  for (int e = 1; e <= factors->exponent; ++e) {
+    power *= factors->prime;
+    TryAll(factors + 1, count - 1, a, checkSum, u * power, v, collector);
+    TryAll(factors + 1, count - 1, a, checkSum, u, v * power, collector);
+  }
+}
+
+// factors[i] go into `half`; `inverted` keeps v/u instead of u/v.
+void FillHalf(const PrimePower* factors, const u64* factorInverses, const std::vector<int>& members, u64 a,
+              bool inverted, Half& half) {
+  half.key.assign(1, 1 % a);
+  half.u.assign(1, 1);
+  half.v.assign(1, 1);
+  for (int index : members) {
+    const PrimePower& f = factors[index];
+    const std::size_t before = half.key.size();
+    const u64 up = inverted ? factorInverses[index] : f.prime % a;
+    const u64 down = inverted ? f.prime % a : factorInverses[index];
+    u64 power = 1, upPower = 1, downPower = 1;
+    for (int e = 1; e <= f.exponent; ++e) {
+      power *= f.prime;
+      upPower = MulMod(upPower, up, a);
+      downPower = MulMod(downPower, down, a);
+      for (std::size_t i = 0; i < before; ++i) {
+        half.key.push_back(MulMod(half.key[i], upPower, a));
+        half.u.push_back(half.u[i] * power);
+        half.v.push_back(half.v[i]);
+        half.key.push_back(MulMod(half.key[i], downPower, a));
+        half.u.push_back(half.u[i]);
+        half.v.push_back(half.v[i] * power);
+      }
+    }
+  }
+}
+
+// Inverses of the primes modulo a with a single modular inversion.
+void InvertPrimes(const PrimePower* factors, int count, u64 a) {
+  inverses.resize(static_cast<std::size_t>(count));
+  u64 product = 1;
+  for (int i = 0; i < count; ++i) {
+    inverses[static_cast<std::size_t>(i)] = product;  // product of the primes before i
+    product = MulMod(product, factors[i].prime % a, a);
+  }
+  u64 inverse = InverseMod(product, a);
+  for (int i = count - 1; i >= 0; --i) {
+    inverses[static_cast<std::size_t>(i)] = MulMod(inverses[static_cast<std::size_t>(i)], inverse, a);
+    inverse = MulMod(inverse, factors[i].prime % a, a);
+  }
+}
+
+void MeetInTheMiddle(const PrimePower* factors, int count, u64 a, Collector& collector) {
+  InvertPrimes(factors, count, a);
+  // Balance the two halves by their numbers of assignments.
+  std::vector<int> order(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
+  std::sort(order.begin(), order.end(), [&](int l, int r) { return factors[l].exponent > factors[r].exponent; });
+  std::vector<int> membersA, membersB;
+  u64 sizeA = 1, sizeB = 1;
+  for (int index : order) {
+    const u64 ways = 2 * static_cast<u64>(factors[index].exponent) + 1;
+    if (sizeA <= sizeB) {
+      membersA.push_back(index);
+      sizeA *= ways;
+    } else {
+      membersB.push_back(index);
+      sizeB *= ways;
+    }
+  }
+  FillHalf(factors, inverses.data(), membersA, a, true, halfA);
+  FillHalf(factors, inverses.data(), membersB, a, false, halfB);
+
+  const std::size_t entries = halfB.key.size();
+  bucketBits = 1;
+  while ((static_cast<std::size_t>(1) << bucketBits) < 2 * entries) ++bucketBits;
+  const std::size_t buckets = static_cast<std::size_t>(1) << bucketBits;
+  if (bucketHead.size() < buckets) {
+    bucketHead.resize(buckets);
+    bucketStamp.assign(buckets, 0);
+    generation = 0;
+  }
+  if (++generation == 0) {
+    std::fill(bucketStamp.begin(), bucketStamp.end(), 0);
+    generation = 1;
+  }
+  chainNext.resize(entries);
+  for (std::size_t i = 0; i < entries; ++i) {
+    const std::size_t bucket = Bucket(halfB.key[i]);
+    if (bucketStamp[bucket] != generation) {
+      bucketStamp[bucket] = generation;
+      bucketHead[bucket] = -1;
+    }
+    chainNext[i] = bucketHead[bucket];
+    bucketHead[bucket] = static_cast<std::int32_t>(i);
+  }
+  for (std::size_t i = 0; i < halfA.key.size(); ++i) {
+    const u64 wanted = halfA.key[i] == 0 ? 0 : a - halfA.key[i];
+    const std::size_t bucket = Bucket(wanted);
+    if (bucketStamp[bucket] != generation) continue;
+    for (std::int32_t j = bucketHead[bucket]; j >= 0; j = chainNext[static_cast<std::size_t>(j)]) {
+      const auto k = static_cast<std::size_t>(j);
+      if (halfB.key[k] != wanted) continue;
+      collector.Offer(halfA.u[i] * halfB.u[k], halfA.v[i] * halfB.v[k]);
+    }
+  }
+}
+
+}  // namespace
+
+bool SolvePairs(u64 a, u64 b, const PrimePower* factors, int factorCount, const PairLimits& limits, u128 ceiling,
+                std::size_t limit, std::vector<Pair>& out) {
+  out.clear();
+  Collector collector(a, b, limits, ceiling, limit, out);
+  u64 pairs = 1;
+  for (int i = 0; i < factorCount && pairs <= kDirectPairs; ++i) pairs *= 2 * static_cast<u64>(factors[i].exponent) + 1;
+  if (a == 1 || pairs <= kDirectPairs) {
+    TryAll(factors, factorCount, a, a != 1, 1, 1, collector);
+  } else {
+    MeetInTheMiddle(factors, factorCount, a, collector);
+  }
+  return collector.Finish();
+}
