@@ -1,0 +1,237 @@
+// The program against the step-by-step search it was made faster than
+// (egyptian_reference, the same program on the one-move-at-a-time search):
+// both must print the same bytes for the same answers. Worked examples with
+// every paging answer at every prompt, then random scripts of several
+// calculations each.
+//
+// A longer run: EGYPTIAN_DIFFERENTIAL_SCRIPTS=N (default 400, 8 calculations
+// each) and EGYPTIAN_DIFFERENTIAL_SEED=S (the first seed, default 1), e.g.
+//   EGYPTIAN_DIFFERENTIAL_SCRIPTS=20000 build/tests/search_differential_test
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "support/run_program.h"
+
+namespace {
+
+using Answers = std::vector<std::string>;
+
+constexpr int kSeconds = 120;
+
+// Where the two transcripts part, with some context, or "" when they agree.
+std::string Difference(const std::string& script) {
+  const ProgramRun fast = RunProgram(script, kSeconds);
+  const ProgramRun slow = RunProgram(script, kSeconds, EGYPTIAN_REFERENCE_BINARY);
+  if (fast.timedOut || slow.timedOut) return fast.timedOut ? "the program timed out" : "the reference timed out";
+  if (fast.exitStatus != slow.exitStatus) {
+    return "exit status " + std::to_string(fast.exitStatus) + " against " + std::to_string(slow.exitStatus);
+  }
+  if (fast.output == slow.output) return "";
+  std::size_t at = 0;
+  while (at < fast.output.size() && at < slow.output.size() && fast.output[at] == slow.output[at]) ++at;
+  const std::size_t from = at > 300 ? at - 300 : 0;
+  return "outputs differ at byte " + std::to_string(at) + "\n--- program:\n" + fast.output.substr(from, 600) +
+         "\n--- reference:\n" + slow.output.substr(from, 600);
+}
+
+std::string Script(const Answers& answers) {
+  std::string script;
+  for (const std::string& a : answers) script += a + "\n";
+  return script;
+}
+
+// English, no explanations, one calculation, then the end. Paging answers left
+// over are refused by "New calculation?" until its 0.
+std::string OneCalculation(const Answers& problem, const Answers& paging) {
+  Answers all = {"2", "0"};
+  all.insert(all.end(), problem.begin(), problem.end());
+  all.insert(all.end(), paging.begin(), paging.end());
+  all.push_back("0");
+  return Script(all);
+}
+
+struct Example {
+  const char* name;
+  Answers problem;  // from P on, the paging answers excluded
+};
+
+// P, Q, then 0 (no constraints) or 1, type, parity, N, M, lower and upper bound
+// of n; without constraints and P/Q >= 1, the exclusion of the value 1.
+const Example kExamples[] = {
+    {"ThreeSeventhsType2", {"3", "7", "0"}},
+    {"ThreeSeventhsType1", {"3", "7", "1", "1", "0", "0", "0", "0", "0"}},
+    {"ThreeSeventhsUpToHundred", {"3", "7", "1", "2", "0", "0", "100", "0", "0"}},
+    {"SevenTwelfths", {"7", "12", "0"}},
+    {"FourFifthsFromThree", {"4", "5", "1", "2", "0", "3", "0", "0", "0"}},
+    {"FiveSixthsFromThree", {"5", "6", "1", "2", "0", "3", "0", "0", "0"}},
+    {"TwoThirdsOdd", {"2", "3", "1", "2", "1", "0", "0", "0", "0"}},
+    {"OneEven", {"1", "1", "1", "2", "2", "0", "0", "0", "0"}},
+    {"OneWithoutTheValueOne", {"1", "1", "0", "1"}},
+    {"OneFifth", {"1", "5", "0"}},
+    {"EightTenths", {"8", "10", "0"}},
+    {"FortyThreeOverFiftySixFromThree", {"43", "56", "1", "2", "0", "3", "0", "0", "0"}},
+    {"FourteenOverThirtyThreeFromFive", {"14", "33", "1", "2", "0", "5", "0", "0", "0"}},
+    {"ThreeFifthsOddType1", {"3", "5", "1", "1", "1", "0", "0", "0", "0"}},
+    {"FourFifthsOddType1", {"4", "5", "1", "1", "1", "0", "0", "0", "0"}},
+    {"OneThirdEvenType1", {"1", "3", "1", "1", "2", "0", "0", "0", "0"}},
+    {"FourFifthsUpToTenType1", {"4", "5", "1", "1", "0", "0", "10", "0", "0"}},
+    {"FourFifthsFromThreeType1", {"4", "5", "1", "1", "0", "3", "0", "0", "0"}},
+    {"EighteenSeventhsUpToTwelveType1", {"18", "7", "1", "1", "0", "0", "12", "0", "0"}},
+    {"ThreeHalves", {"3", "2", "0", "0"}},
+    {"TwoType1", {"2", "1", "1", "1", "0", "0", "0", "0", "0"}},
+    {"ThreeHalvesTwoToThreeType1", {"3", "2", "1", "1", "0", "2", "3", "0", "10"}},
+    {"TwoOneToThreeNoSolution", {"2", "1", "1", "2", "0", "1", "3", "0", "10"}},
+    {"TenthUpToFiveNoSolution", {"1", "10", "1", "2", "0", "0", "5", "0", "0"}},
+    {"UpToOneEvenNoSolution", {"1", "2", "1", "2", "2", "0", "1", "0", "0"}},
+    {"ThirteenOverTwentyFourEvenUpToSix", {"13", "24", "1", "2", "2", "0", "6", "0", "0"}},
+    {"TwoHundredNinetyNineOverNineHundredNinetyUpToTen", {"299", "990", "1", "2", "0", "0", "10", "0", "0"}},
+    // Larger searches that the step-by-step search still finishes quickly.
+    {"OneAsSixDistinct", {"1", "1", "1", "2", "0", "0", "0", "6", "0"}},
+    {"OneAsSixPossiblyEqual", {"1", "1", "1", "1", "0", "0", "0", "6", "0"}},
+    {"FiveOverHundredTwentyOne", {"5", "121", "0"}},
+    {"FourOverThousandNine", {"4", "1009", "0"}},
+    {"TwoThirdsOddFromSixUnknowns", {"2", "3", "1", "2", "1", "0", "0", "6", "0"}},
+    {"ThreeSeventhsType1UpToTenThousandFiveUnknowns", {"3", "7", "1", "1", "0", "0", "10000", "5", "0"}},
+    // Remainders beyond machine words.
+    {"BeyondWordsTwoUnknowns", {"18446744073709551617", "36893488147419103232", "0"}},
+    {"BeyondWordsThreeUnknowns", {"36893488147419103233", "55340232221128654848", "0"}},
+};
+
+void PrintTo(const Example& example, std::ostream* out) { *out << example.name; }
+
+class DifferentialExample : public ::testing::TestWithParam<Example> {};
+
+// Every paging answer kind, and -1 at each of the first prompts: also at the
+// prompt of the step that ends the search, where the summary still follows.
+TEST_P(DifferentialExample, SameTranscriptWhateverThePagingAnswers) {
+  const Example& example = GetParam();
+  std::vector<Answers> pagings = {{"0"}, {"-3"}, {"3", "-2"}, {"2", "0"}, {"+1", "+1", "-1000000000"}};
+  for (int k = 0; k <= 12; ++k) {
+    Answers paging(static_cast<std::size_t>(k), "+1");
+    paging.push_back("-1");
+    pagings.push_back(paging);
+  }
+  for (const Answers& paging : pagings) {
+    const std::string script = OneCalculation(example.problem, paging);
+    EXPECT_EQ(Difference(script), "") << "script:\n" << script;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, DifferentialExample, ::testing::ValuesIn(kExamples),
+                         [](const ::testing::TestParamInfo<Example>& test) { return test.param.name; });
+
+// A small generator of its own, so that a seed means the same script everywhere.
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ULL + 1) {}
+  std::uint64_t Next() {
+    state_ ^= state_ >> 12;
+    state_ ^= state_ << 25;
+    state_ ^= state_ >> 27;
+    return state_ * 0x2545F4914F6CDD1DULL;
+  }
+  int Below(int bound) { return static_cast<int>(Next() % static_cast<std::uint64_t>(bound)); }
+  int Between(int low, int high) { return low + Below(high - low + 1); }
+  bool OneIn(int chances) { return Below(chances) == 0; }
+
+ private:
+  std::uint64_t state_;
+};
+
+// One calculation with small numbers, so that the step-by-step search ends
+// quickly: at most 5 unknowns, and 4 beyond Q = 12.
+Answers RandomCalculation(Random& rng) {
+  const int q = rng.Between(1, 40);
+  const int p = rng.Between(1, q + q / 2);
+  Answers a = {std::to_string(p), std::to_string(q)};
+  if (rng.OneIn(5)) {
+    a.push_back("0");
+    if (p >= q) a.push_back(std::to_string(rng.Below(2)));
+  } else {
+    a.push_back("1");
+    a.push_back(std::to_string(rng.Between(1, 2)));
+    const int parities[] = {0, 0, 1, 2};
+    a.push_back(std::to_string(parities[rng.Below(4)]));
+    const int minFirst = rng.OneIn(3) ? rng.Between(1, 6) : 0;
+    int maxLast = rng.OneIn(3) ? rng.Between(2, 120) : 0;
+    if (minFirst != 0 && maxLast != 0 && minFirst >= maxLast) maxLast = 0;
+    const int highest = q <= 12 ? 5 : 4;
+    const int low = rng.OneIn(4) ? rng.Between(1, highest - 1) : 0;
+    const int high = rng.Between(low + 1, highest);
+    a.push_back(std::to_string(minFirst));
+    a.push_back(std::to_string(maxLast));
+    a.push_back(std::to_string(low));
+    a.push_back(std::to_string(high));
+  }
+  // Pages of K, then a last answer that asks no more: -1, -K or 0.
+  const char* pages[] = {"+1", "2", "3", "5"};
+  for (int i = rng.Below(4); i > 0; --i) a.push_back(pages[rng.Below(4)]);
+  const char* last[] = {"-1", "-1", "-2", "-3", "-7", "-1000", "0"};
+  a.push_back(last[rng.Below(7)]);
+  return a;
+}
+
+// Several calculations in a row: after each, "New calculation?" refuses any
+// paging answer left over and takes the 1 that starts the next one (or a 0
+// given as a paging answer ends the script early, the same way in both).
+std::string RandomScript(std::uint64_t seed, int calculations) {
+  Random rng(seed);
+  Answers all = {"2", "0"};
+  for (int i = 0; i < calculations; ++i) {
+    const Answers calculation = RandomCalculation(rng);
+    all.insert(all.end(), calculation.begin(), calculation.end());
+    all.push_back(i + 1 < calculations ? "1" : "0");
+  }
+  all.push_back("0");
+  return Script(all);
+}
+
+long EnvironmentNumber(const char* name, long fallback) {
+  const char* text = std::getenv(name);
+  if (text == nullptr || *text == '\0') return fallback;
+  return std::strtol(text, nullptr, 10);
+}
+
+TEST(DifferentialRandom, SameTranscriptOnRandomProblemsAndPagingAnswers) {
+  const long scripts = EnvironmentNumber("EGYPTIAN_DIFFERENTIAL_SCRIPTS", 400);
+  const long first = EnvironmentNumber("EGYPTIAN_DIFFERENTIAL_SEED", 1);
+  int failures = 0;
+  for (long seed = first; seed < first + scripts && failures < 5; ++seed) {
+    const std::string script = RandomScript(static_cast<std::uint64_t>(seed), 8);
+    const std::string difference = Difference(script);
+    if (difference.empty()) continue;
+    ++failures;
+    ADD_FAILURE() << "seed " << seed << " (EGYPTIAN_DIFFERENTIAL_SEED=" << seed
+                  << " EGYPTIAN_DIFFERENTIAL_SCRIPTS=1): " << difference << "\nscript:\n"
+                  << script;
+  }
+}
+
+std::string NineteenDigits(Random& rng) {
+  std::string digits = std::to_string(rng.Next() % 10000000000000000000ULL);
+  return std::string(19 - digits.size(), '0') + digits;
+}
+
+// P and Q of 64 to 66 bits near a small fraction: remainders beyond machine
+// words, with few unknowns so that both searches end.
+TEST(DifferentialRandom, SameTranscriptBeyondMachineWords) {
+  Random rng(7);
+  for (int i = 0; i < 40; ++i) {
+    const int k = rng.Between(1, 3);
+    const int m = rng.Between(k, 7);
+    const std::string p = std::to_string(k) + NineteenDigits(rng);
+    const std::string q = std::to_string(m) + NineteenDigits(rng);
+    // Constraints with at most 4 unknowns.
+    const Answers problem = {p, q, "1", std::to_string(rng.Between(1, 2)), std::to_string(rng.Below(3)),
+                             "0", "0", "0", "4"};
+    const std::string script = OneCalculation(problem, {"0"});
+    EXPECT_EQ(Difference(script), "") << "script:\n" << script;
+  }
+}
+
+}  // namespace
