@@ -59,6 +59,7 @@ void ReadNonEmptyLine(const char* prompt) {
     if (!ReadLine(inputLine)) {
       // Nothing more will come: asking again would print the prompt forever.
       EndLine();
+      FlushOutput();
       endOfInput();
       std::exit(1);  // should a handler ever come back
     }

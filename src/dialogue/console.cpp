@@ -1,6 +1,7 @@
 #include "dialogue/console.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,12 @@ namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
 char outputBuffer[kBufferSize];
 std::size_t outputUsed = 0;
+
+// Complete lines are held at most this long before they are written.
+using Clock = std::chrono::steady_clock;
+constexpr Clock::duration kLongestHold = std::chrono::milliseconds(100);
+bool holdingLines = false;
+Clock::time_point heldSince;
 
 void WriteAll(const char* bytes, std::size_t count) {
   while (count > 0) {
@@ -39,6 +46,7 @@ void PrepareOutput() {
 }
 
 void FlushOutput() {
+  holdingLines = false;
   if (outputUsed == 0) return;
   std::size_t count = outputUsed;
   outputUsed = 0;
@@ -88,5 +96,14 @@ void WriteNumber(const NTL::ZZ& value) {
 
 void EndLine() {
   WriteBytes("\n", 1);
-  FlushOutput();
+  if (!holdingLines) {
+    holdingLines = true;
+    heldSince = Clock::now();
+  } else {
+    FlushOutputIfDue();
+  }
+}
+
+void FlushOutputIfDue() {
+  if (holdingLines && Clock::now() - heldSince >= kLongestHold) FlushOutput();
 }

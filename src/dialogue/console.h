@@ -1,9 +1,11 @@
 // The console: UTF-8 set-up and the one output stream of the program.
 //
-// Output is collected in a buffer and written to standard output on every
-// line end, before every prompt and when the buffer is full. When standard
-// output can no longer be written (closed, or a pipe whose reader is gone), the
-// process ends at once with status 1.
+// Output is collected in a buffer and written to standard output before every
+// prompt, when the buffer is full, before the program exits, and whenever
+// complete lines have been held for a tenth of a second (checked at each line
+// end and by the search through FlushOutputIfDue), so that a long listing is
+// not written one line at a time. When standard output can no longer be written (closed, or a
+// pipe whose reader is gone), the process ends at once with status 1.
 #pragma once
 
 #include <NTL/ZZ.h>
@@ -35,6 +37,8 @@ void WriteText(const std::string& text);
 void WriteNumber(long long value);
 void WriteNumber(const NTL::ZZ& value);
 
-// A newline, then the output is flushed.
+// A newline; the output is flushed if lines have been held long enough.
 void EndLine();
 void FlushOutput();
+// Flushes lines held for longer than a tenth of a second; cheap enough to call often.
+void FlushOutputIfDue();

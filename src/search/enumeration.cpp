@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calculation/calculation.h"
+#include "dialogue/console.h"
 #include "search/factoring.h"
 #include "search/pair_solver.h"
 #include "search/search.h"
@@ -57,6 +58,7 @@ struct HotLoop {
   bool active = false;
   bool more = false;  // children left: next, next - step, ... down to lowest
   u64 a = 0, b = 0, next = 0, lowest = 0;
+  unsigned visited = 0;
   RangeFactorizer factorizer;
 };
 
@@ -262,7 +264,9 @@ bool FindWidePair() {
   PairNode& node = e.node;
   ZZ& t = e.work1;
   ZZ& quotient = e.work2;
+  unsigned tried = 0;
   while (node.cursor >= node.cursorLowest) {
+    if ((++tried & 0xffff) == 0) FlushOutputIfDue();
     const ZZ& x = node.cursor;
     // y = b*x / (a*x - b) when that is an integer.
     NTL::mul(t, node.wideA, x);
@@ -347,6 +351,8 @@ bool NextHotPairNode() {
   const std::vector<PrimePower>& parentFactors = parent.factors;
   const u64 step = static_cast<u64>(e.step);
   while (hot.more) {
+    // Lines already found are shown while the search goes on.
+    if ((++hot.visited & 0x3ff) == 0) FlushOutputIfDue();
     const u64 v = hot.next;
     if (v - hot.lowest < step) {
       hot.more = false;
@@ -431,6 +437,7 @@ bool Advance() {
       --e.depth;
       continue;
     }
+    FlushOutputIfDue();
     const ZZ value = f.next;
     NTL::sub(f.next, f.next, e.step);
     ++e.depth;
