@@ -378,8 +378,8 @@ bool NextHotPairNode() {
         ++i;
         ++j;
         int common = 0;
-        while (common < f.exponent && a % f.prime == 0) {
-          a /= f.prime;
+        while (common < f.exponent && ModWide(a, f.prime) == 0) {
+          a = DivideWideBy(a, f.prime);
           g *= f.prime;
           ++common;
         }
@@ -388,7 +388,7 @@ bool NextHotPairNode() {
       }
       node.factors.push_back(f);
     }
-    if (g != 1) b /= g;
+    if (g != 1) b = (g >> 64) == 0 ? DivideWideBy(b, Low64(g)) : b / g;
     node.active = true;
     node.lowerBoundKnown = false;
     node.valueIsWord = true;

@@ -44,6 +44,13 @@ u64 PowMod(u64 base, u64 exponent, u64 modulus) {
   return result;
 }
 
+// (y*y + increment) mod value, without overflow for values near 2^64.
+u64 RhoMap(u64 y, u64 increment, u64 value) {
+  const u64 square = MulMod(y, y, value);
+  const u64 sum = square + increment;
+  return sum < square || sum >= value ? sum - value : sum;
+}
+
 // One factor of an odd composite, by Brent's variant of Pollard's rho.
 u64 RhoFactor(u64 value) {
   for (u64 increment = 1;; ++increment) {
@@ -51,11 +58,11 @@ u64 RhoFactor(u64 value) {
     const u64 batch = 128;
     for (u64 range = 1; divisor == 1; range <<= 1) {
       x = y;
-      for (u64 i = 0; i < range; ++i) y = (MulMod(y, y, value) + increment) % value;
+      for (u64 i = 0; i < range; ++i) y = RhoMap(y, increment, value);
       for (u64 done = 0; done < range && divisor == 1; done += batch) {
         saved = y;
         for (u64 i = 0; i < batch && i < range - done; ++i) {
-          y = (MulMod(y, y, value) + increment) % value;
+          y = RhoMap(y, increment, value);
           product = MulMod(product, x > y ? x - y : y - x, value);
         }
         divisor = Gcd64(product, value);
@@ -64,7 +71,7 @@ u64 RhoFactor(u64 value) {
     if (divisor == value) {
       // The batch overshot: step from the saved point one value at a time.
       do {
-        saved = (MulMod(saved, saved, value) + increment) % value;
+        saved = RhoMap(saved, increment, value);
         divisor = Gcd64(x > saved ? x - saved : saved - x, value);
       } while (divisor == 1);
     }

@@ -13,8 +13,40 @@ constexpr u128 kU64Limit = static_cast<u128>(1) << 64;
 
 inline u64 Low64(u128 value) { return static_cast<u64>(value); }
 
+// (high * 2^64 + low) / divisor and its remainder, with high < divisor so that
+// the quotient fits 64 bits: one hardware division where there is one.
+inline u64 DivideWide(u64 high, u64 low, u64 divisor, u64& remainder) {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+  u64 quotient;
+  __asm__("divq %4" : "=a"(quotient), "=d"(remainder) : "a"(low), "d"(high), "rm"(divisor));
+  return quotient;
+#else
+  const u128 value = (static_cast<u128>(high) << 64) | low;
+  remainder = Low64(value % divisor);
+  return Low64(value / divisor);
+#endif
+}
+
+// a * b mod modulus, for a and b below the modulus.
 inline u64 MulMod(u64 a, u64 b, u64 modulus) {
-  return Low64(static_cast<u128>(a) * b % modulus);
+  const u128 product = static_cast<u128>(a) * b;
+  u64 remainder;
+  DivideWide(Low64(product >> 64), Low64(product), modulus, remainder);
+  return remainder;
+}
+
+// value mod divisor and value / divisor for a 128-bit value.
+inline u64 ModWide(u128 value, u64 divisor) {
+  u64 remainder;
+  DivideWide(Low64(value >> 64) % divisor, Low64(value), divisor, remainder);
+  return remainder;
+}
+
+inline u128 DivideWideBy(u128 value, u64 divisor) {
+  const u64 high = Low64(value >> 64);
+  u64 remainder;
+  const u64 low = DivideWide(high % divisor, Low64(value), divisor, remainder);
+  return (static_cast<u128>(high / divisor) << 64) | low;
 }
 
 inline u64 Gcd64(u64 a, u64 b) {

@@ -10,21 +10,26 @@ constexpr u64 kDirectPairs = 64;
 
 // One half of the primes of b: every way of sending each prime power into u,
 // into v or into neither, with the ratio u/v (or v/u) modulo a.
-struct Half {
-  std::vector<u64> key, u, v;
+struct Entry {
+  u64 key, u, v;
 };
 
-Half halfA, halfB;  // A holds v/u, B holds u/v: a match is keyA = -keyB
+std::vector<Entry> halfA, halfB;  // A holds v/u, B holds u/v: a match is keyA = -keyB
 std::vector<u64> inverses;
+std::vector<int> order, membersA, membersB;
 
-// Chained hash of halfB's keys, cleared by generation stamps.
-std::vector<std::int32_t> bucketHead;
-std::vector<std::uint32_t> bucketStamp;
+// Chained hash of halfB's keys; a bucket counts only when stamped with the
+// current generation, so that nothing needs clearing between calls.
+struct Bucket {
+  std::uint32_t stamp;
+  std::int32_t head;
+};
+std::vector<Bucket> buckets;
 std::vector<std::int32_t> chainNext;
 std::uint32_t generation = 0;
 int bucketBits = 0;
 
-inline std::size_t Bucket(u64 key) {
+inline std::size_t BucketOf(u64 key) {
   return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> (64 - bucketBits));
 }
 
@@ -79,7 +84,11 @@ class Collector {
 // Every assignment of the prime powers, tried one by one.
 void TryAll(const PrimePower* factors, int count, u64 a, bool checkSum, u64 u, u64 v, Collector& collector) {
   if (count == 0) {
-    if (!checkSum || (static_cast<u128>(u) + v) % a == 0) collector.Offer(u, v);
+    if (checkSum) {
+      const u128 sum = static_cast<u128>(u) + v;
+      if (((sum >> 64) == 0 ? Low64(sum) % a : ModWide(sum, a)) != 0) return;
+    }
+    collector.Offer(u, v);
     return;
   }
   TryAll(factors + 1, count - 1, a, checkSum, u, v, collector);
@@ -91,29 +100,26 @@ void TryAll(const PrimePower* factors, int count, u64 a, bool checkSum, u64 u, u
   }
 }
 
-// factors[i] go into `half`; `inverted` keeps v/u instead of u/v.
-void FillHalf(const PrimePower* factors, const u64* factorInverses, const std::vector<int>& members, u64 a,
-              bool inverted, Half& half) {
-  half.key.assign(1, 1 % a);
-  half.u.assign(1, 1);
-  half.v.assign(1, 1);
+// factors[i] for i in `members` go into `half`; `inverted` keeps v/u instead of u/v.
+void FillHalf(const PrimePower* factors, const std::vector<int>& members, u64 a, bool inverted,
+              std::vector<Entry>& half) {
+  half.assign(1, {1 % a, 1, 1});
   for (int index : members) {
     const PrimePower& f = factors[index];
-    const std::size_t before = half.key.size();
-    const u64 up = inverted ? factorInverses[index] : f.prime % a;
-    const u64 down = inverted ? f.prime % a : factorInverses[index];
+    const std::size_t before = half.size();
+    const u64 prime = f.prime % a;
+    const u64 inverse = inverses[static_cast<std::size_t>(index)];
+    const u64 up = inverted ? inverse : prime;
+    const u64 down = inverted ? prime : inverse;
     u64 power = 1, upPower = 1, downPower = 1;
     for (int e = 1; e <= f.exponent; ++e) {
       power *= f.prime;
       upPower = MulMod(upPower, up, a);
       downPower = MulMod(downPower, down, a);
       for (std::size_t i = 0; i < before; ++i) {
-        half.key.push_back(MulMod(half.key[i], upPower, a));
-        half.u.push_back(half.u[i] * power);
-        half.v.push_back(half.v[i]);
-        half.key.push_back(MulMod(half.key[i], downPower, a));
-        half.u.push_back(half.u[i]);
-        half.v.push_back(half.v[i] * power);
+        const Entry entry = half[i];
+        half.push_back({MulMod(entry.key, upPower, a), entry.u * power, entry.v});
+        half.push_back({MulMod(entry.key, downPower, a), entry.u, entry.v * power});
       }
     }
   }
@@ -137,10 +143,11 @@ void InvertPrimes(const PrimePower* factors, int count, u64 a) {
 void MeetInTheMiddle(const PrimePower* factors, int count, u64 a, Collector& collector) {
   InvertPrimes(factors, count, a);
   // Balance the two halves by their numbers of assignments.
-  std::vector<int> order(static_cast<std::size_t>(count));
+  order.resize(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
   std::sort(order.begin(), order.end(), [&](int l, int r) { return factors[l].exponent > factors[r].exponent; });
-  std::vector<int> membersA, membersB;
+  membersA.clear();
+  membersB.clear();
   u64 sizeA = 1, sizeB = 1;
   for (int index : order) {
     const u64 ways = 2 * static_cast<u64>(factors[index].exponent) + 1;
@@ -152,40 +159,38 @@ void MeetInTheMiddle(const PrimePower* factors, int count, u64 a, Collector& col
       sizeB *= ways;
     }
   }
-  FillHalf(factors, inverses.data(), membersA, a, true, halfA);
-  FillHalf(factors, inverses.data(), membersB, a, false, halfB);
+  FillHalf(factors, membersA, a, true, halfA);
+  FillHalf(factors, membersB, a, false, halfB);
 
-  const std::size_t entries = halfB.key.size();
+  const std::size_t entries = halfB.size();
   bucketBits = 1;
   while ((static_cast<std::size_t>(1) << bucketBits) < 2 * entries) ++bucketBits;
-  const std::size_t buckets = static_cast<std::size_t>(1) << bucketBits;
-  if (bucketHead.size() < buckets) {
-    bucketHead.resize(buckets);
-    bucketStamp.assign(buckets, 0);
+  const std::size_t bucketCount = static_cast<std::size_t>(1) << bucketBits;
+  if (buckets.size() < bucketCount) {
+    buckets.assign(bucketCount, {0, -1});
     generation = 0;
   }
   if (++generation == 0) {
-    std::fill(bucketStamp.begin(), bucketStamp.end(), 0);
+    std::fill(buckets.begin(), buckets.end(), Bucket{0, -1});
     generation = 1;
   }
   chainNext.resize(entries);
   for (std::size_t i = 0; i < entries; ++i) {
-    const std::size_t bucket = Bucket(halfB.key[i]);
-    if (bucketStamp[bucket] != generation) {
-      bucketStamp[bucket] = generation;
-      bucketHead[bucket] = -1;
+    Bucket& bucket = buckets[BucketOf(halfB[i].key)];
+    if (bucket.stamp != generation) {
+      bucket.stamp = generation;
+      bucket.head = -1;
     }
-    chainNext[i] = bucketHead[bucket];
-    bucketHead[bucket] = static_cast<std::int32_t>(i);
+    chainNext[i] = bucket.head;
+    bucket.head = static_cast<std::int32_t>(i);
   }
-  for (std::size_t i = 0; i < halfA.key.size(); ++i) {
-    const u64 wanted = halfA.key[i] == 0 ? 0 : a - halfA.key[i];
-    const std::size_t bucket = Bucket(wanted);
-    if (bucketStamp[bucket] != generation) continue;
-    for (std::int32_t j = bucketHead[bucket]; j >= 0; j = chainNext[static_cast<std::size_t>(j)]) {
-      const auto k = static_cast<std::size_t>(j);
-      if (halfB.key[k] != wanted) continue;
-      collector.Offer(halfA.u[i] * halfB.u[k], halfA.v[i] * halfB.v[k]);
+  for (const Entry& entry : halfA) {
+    const u64 wanted = entry.key == 0 ? 0 : a - entry.key;
+    const Bucket& bucket = buckets[BucketOf(wanted)];
+    if (bucket.stamp != generation) continue;
+    for (std::int32_t j = bucket.head; j >= 0; j = chainNext[static_cast<std::size_t>(j)]) {
+      const Entry& match = halfB[static_cast<std::size_t>(j)];
+      if (match.key == wanted) collector.Offer(entry.u * match.u, entry.v * match.v);
     }
   }
 }
