@@ -9,9 +9,13 @@
 //   EGYPTIAN_DIFFERENTIAL_SCRIPTS=20000 build/tests/search_differential_test
 #include <gtest/gtest.h>
 
+#include <NTL/ZZ.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -212,23 +216,40 @@ TEST(DifferentialRandom, SameTranscriptOnRandomProblemsAndPagingAnswers) {
   }
 }
 
-std::string NineteenDigits(Random& rng) {
-  std::string digits = std::to_string(rng.Next() % 10000000000000000000ULL);
-  return std::string(19 - digits.size(), '0') + digits;
-}
-
-// P and Q of 64 to 66 bits near a small fraction: remainders beyond machine
-// words, with few unknowns so that both searches end.
+// Sums of one to three small unit fractions and one of 58 to 70 bits: P and Q
+// beyond machine words whose searches both end quickly, since the remainders
+// keep large numerators.
 TEST(DifferentialRandom, SameTranscriptBeyondMachineWords) {
   Random rng(7);
-  for (int i = 0; i < 40; ++i) {
-    const int k = rng.Between(1, 3);
-    const int m = rng.Between(k, 7);
-    const std::string p = std::to_string(k) + NineteenDigits(rng);
-    const std::string q = std::to_string(m) + NineteenDigits(rng);
-    // Constraints with at most 4 unknowns.
-    const Answers problem = {p, q, "1", std::to_string(rng.Between(1, 2)), std::to_string(rng.Below(3)),
-                             "0", "0", "0", "4"};
+  for (int i = 0; i < 30; ++i) {
+    const int small = rng.Between(1, 3);
+    NTL::ZZ p(0), q(1), x;
+    std::vector<int> used;
+    for (int j = 0; j < small; ++j) {
+      int value = rng.Between(2, 29);
+      while (std::find(used.begin(), used.end(), value) != used.end()) value = rng.Between(2, 29);
+      used.push_back(value);
+      x = value;
+      p = p * x + q;
+      q *= x;
+    }
+    x = NTL::conv<NTL::ZZ>(static_cast<unsigned long>((rng.Next() >> 6) | (1ULL << 57)));
+    x = x * (1L << rng.Between(0, 12)) + 1;
+    p = p * x + q;
+    q *= x;
+    const NTL::ZZ g = NTL::GCD(p, q);
+    p /= g;
+    q /= g;
+    std::ostringstream pText, qText;
+    pText << p;
+    qText << q;
+    Answers problem = {pText.str(), qText.str()};
+    if (small <= 2 && rng.OneIn(2)) {
+      problem.push_back("0");
+      if (p >= q) problem.push_back("0");
+    } else {
+      problem.insert(problem.end(), {"1", "2", "0", "0", "0", "0", "4"});
+    }
     const std::string script = OneCalculation(problem, {"0"});
     EXPECT_EQ(Difference(script), "") << "script:\n" << script;
   }

@@ -7,6 +7,7 @@
 #include "search/enumeration.h"
 
 #include <algorithm>
+#include <deque>
 #include <vector>
 
 #include "calculation/calculation.h"
@@ -67,7 +68,7 @@ struct Enumeration {
   int type = 2;
   long step = 1;
   int depth = -1;  // the frame whose children are being tried; -1: finished
-  std::vector<Frame> frames;
+  std::deque<Frame> frames;  // grown with the depth reached; references stay valid
   HotLoop hot;
   PairNode node;
   // A completion from the bound of an upper level, not yet handed out.
@@ -140,6 +141,7 @@ void MergeFactors(const std::vector<PrimePower>& left, const std::vector<PrimePo
 
 // frames[level] from its parent and x[level] = value.
 void MakeChildFrame(int level, const ZZ& value) {
+  if (e.frames.size() <= static_cast<std::size_t>(level)) e.frames.resize(static_cast<std::size_t>(level) + 1);
   Frame& parent = e.frames[static_cast<std::size_t>(level - 1)];
   Frame& f = e.frames[static_cast<std::size_t>(level)];
   f.value = value;
@@ -511,7 +513,7 @@ void StartEnumeration() {
   e.n = s.unknownCount;
   e.type = s.equationType;
   e.step = s.step;
-  e.frames.resize(static_cast<std::size_t>(std::max(e.n - 1, 1)));
+  if (e.frames.empty()) e.frames.resize(1);
   e.node.active = false;
   e.hot.active = false;
   e.completionPending = false;
