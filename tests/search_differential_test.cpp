@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "support/run_program.h"
+#include "support/small_random.h"
 
 namespace {
 
@@ -129,27 +130,9 @@ TEST_P(DifferentialExample, SameTranscriptWhateverThePagingAnswers) {
 INSTANTIATE_TEST_SUITE_P(Examples, DifferentialExample, ::testing::ValuesIn(kExamples),
                          [](const ::testing::TestParamInfo<Example>& test) { return test.param.name; });
 
-// A small generator of its own, so that a seed means the same script everywhere.
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ULL + 1) {}
-  std::uint64_t Next() {
-    state_ ^= state_ >> 12;
-    state_ ^= state_ << 25;
-    state_ ^= state_ >> 27;
-    return state_ * 0x2545F4914F6CDD1DULL;
-  }
-  int Below(int bound) { return static_cast<int>(Next() % static_cast<std::uint64_t>(bound)); }
-  int Between(int low, int high) { return low + Below(high - low + 1); }
-  bool OneIn(int chances) { return Below(chances) == 0; }
-
- private:
-  std::uint64_t state_;
-};
-
 // One calculation with small numbers, so that the step-by-step search ends
 // quickly: at most 5 unknowns, and 4 beyond Q = 12.
-Answers RandomCalculation(Random& rng) {
+Answers RandomCalculation(SmallRandom& rng) {
   const int q = rng.Between(1, 40);
   const int p = rng.Between(1, q + q / 2);
   Answers a = {std::to_string(p), std::to_string(q)};
@@ -174,7 +157,7 @@ Answers RandomCalculation(Random& rng) {
   }
   // Pages of K, then a last answer that asks no more: -1, -K or 0.
   const char* pages[] = {"+1", "2", "3", "5"};
-  for (int i = rng.Below(4); i > 0; --i) a.push_back(pages[rng.Below(4)]);
+  for (int i = rng.Between(0, 3); i > 0; --i) a.push_back(pages[rng.Below(4)]);
   const char* last[] = {"-1", "-1", "-2", "-3", "-7", "-1000", "0"};
   a.push_back(last[rng.Below(7)]);
   return a;
@@ -184,7 +167,7 @@ Answers RandomCalculation(Random& rng) {
 // paging answer left over and takes the 1 that starts the next one (or a 0
 // given as a paging answer ends the script early, the same way in both).
 std::string RandomScript(std::uint64_t seed, int calculations) {
-  Random rng(seed);
+  SmallRandom rng(seed);
   Answers all = {"2", "0"};
   for (int i = 0; i < calculations; ++i) {
     const Answers calculation = RandomCalculation(rng);
@@ -220,7 +203,7 @@ TEST(DifferentialRandom, SameTranscriptOnRandomProblemsAndPagingAnswers) {
 // beyond machine words whose searches both end quickly, since the remainders
 // keep large numerators.
 TEST(DifferentialRandom, SameTranscriptBeyondMachineWords) {
-  Random rng(7);
+  SmallRandom rng(7);
   for (int i = 0; i < 30; ++i) {
     const int small = rng.Between(1, 3);
     NTL::ZZ p(0), q(1), x;

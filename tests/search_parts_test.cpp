@@ -11,6 +11,7 @@
 #include "search/factoring.h"
 #include "search/machine_words.h"
 #include "search/pair_solver.h"
+#include "support/small_random.h"
 
 namespace {
 
@@ -23,21 +24,6 @@ ZZ FromWord(u128 value) {
   SetZZ(z, value);
   return z;
 }
-
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ULL + 7) {}
-  std::uint64_t Next() {
-    state_ ^= state_ >> 12;
-    state_ ^= state_ << 25;
-    state_ ^= state_ >> 27;
-    return state_ * 0x2545F4914F6CDD1DULL;
-  }
-  u64 Below(u64 bound) { return Next() % bound; }
-
- private:
-  std::uint64_t state_;
-};
 
 TEST(MachineWords, ConversionsAndWideDivisionAgreeWithNtl) {
   const u128 values[] = {0, 1, 255, 256, ~static_cast<u64>(0), kU64Limit, kU64Limit + 1, ~static_cast<u128>(0),
@@ -60,7 +46,7 @@ TEST(MachineWords, ConversionsAndWideDivisionAgreeWithNtl) {
 }
 
 TEST(MachineWords, ModularProductsAndInversesAgreeWithNtl) {
-  Random rng(1);
+  SmallRandom rng(1);
   for (int i = 0; i < 2000; ++i) {
     u64 modulus = rng.Next() >> rng.Below(63);
     if (modulus < 2) modulus = 2;
@@ -206,7 +192,7 @@ void ExpectSamePairs(const std::vector<Pair>& found, const std::vector<Pair>& ex
 // Small fractions with every kind of limit, whole and in batches of 1 to 3,
 // through both the direct and the meet-in-the-middle search.
 TEST(PairSolver, FindsExactlyTheBruteForceSolutionsInDecreasingOrder) {
-  Random rng(2);
+  SmallRandom rng(2);
   for (int i = 0; i < 3000; ++i) {
     // Highly composite denominators now and then, for many divisor pairs.
     const u64 composites[] = {720720, 360360, 2 * 3 * 5 * 7 * 11 * 13 * 4, 27720, 55440};

@@ -6,6 +6,7 @@
 // The running sum is not kept: the enumeration holds its own remainders.
 #include "calculation/calculation.h"
 #include "report/report.h"
+#include "search/backtracking.h"
 #include "search/enumeration.h"
 #include "search/search.h"
 
@@ -13,26 +14,16 @@ namespace {
 
 NTL::ZZ lowered;
 
-// The step-by-step backtracking loop on x, lowerBounds and level; `gap` is how
-// far x[level] must stay above x[level-1]: 0 when neighbours may be equal.
+// The step-by-step search's backtracking, on x, lowerBounds and level only.
 void Backtrack(long gap) {
-  CalculationState& s = state;
-  for (;;) {
-    if (s.level <= 0) {
-      s.level = -1;
-      return;
-    }
-    NTL::sub(lowered, s.x[s.level], s.step);
-    if (lowered >= s.lowerBounds[s.level]) {
-      NTL::sub(lowered, s.x[s.level], gap);
-      if (lowered > s.x[s.level - 1]) {
+  BacktrackWith(
+      gap, lowered,
+      [] {
+        CalculationState& s = state;
         s.x[s.level] -= s.step;
         MarkPositionChanged(s.level);
-        return;
-      }
-    }
-    s.level -= 1;
-  }
+      },
+      [] { state.level -= 1; });
 }
 
 // A search starts at level 0, and no step leaves it there.

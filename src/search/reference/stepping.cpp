@@ -3,6 +3,7 @@
 // decreasing lexicographic order. The last unknown is derived from the remainder.
 #include "calculation/calculation.h"
 #include "report/report.h"
+#include "search/backtracking.h"
 #include "search/reference/reference_search.h"
 #include "search/search.h"
 
@@ -33,28 +34,7 @@ void Climb() {
   state.level -= 1;
 }
 
-// The shared backtracking loop; `gap` is how far x[level] must stay above
-// x[level-1]: 0 when neighbours may be equal, step when they must differ.
-void Backtrack(long gap) {
-  CalculationState& s = state;
-  for (;;) {
-    if (s.level <= 0) {
-      s.level = -1;
-      return;
-    }
-    NTL::sub(lowered, s.x[s.level], s.step);
-    if (lowered < s.lowerBounds[s.level]) {
-      Climb();
-      continue;
-    }
-    NTL::sub(lowered, s.x[s.level], gap);
-    if (lowered > s.x[s.level - 1]) {
-      LowerCurrent();
-      return;
-    }
-    Climb();
-  }
-}
+void Backtrack(long gap) { BacktrackWith(gap, lowered, LowerCurrent, Climb); }
 
 // No room for x[L+1], or n - L unknowns of at most M cannot make up r.
 bool BlockedAtLevel(int level) {
