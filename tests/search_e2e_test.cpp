@@ -63,38 +63,81 @@ TEST_P(WholeCalculation, FindsTheMinimalLengthAndEverySolutionInOrder) {
 // Answers: P, Q, then 0 (no constraints) or 1, type, parity, N, M, lower and
 // upper bound of n; without constraints and P/Q >= 1, the exclusion of 1.
 const Calculation kCalculations[] = {
-    {"ThreeSeventhsType2", {"3", "7", "0"}, 3,
+    {"ThreeSeventhsType2",
+     {"3", "7", "0"},
+     3,
      {{"4", "7", "28"}, {"4", "6", "84"}, {"3", "15", "35"}, {"3", "14", "42"}, {"3", "12", "84"}, {"3", "11", "231"}}},
-    {"ThreeSeventhsType1", {"3", "7", "1", "1", "0", "0", "0", "0", "0"}, 3,
-     {{"7", "7", "7"}, {"5", "5", "35"}, {"4", "7", "28"}, {"4", "6", "84"}, {"3", "21", "21"},
-      {"3", "15", "35"}, {"3", "14", "42"}, {"3", "12", "84"}, {"3", "11", "231"}}},
-    {"ThreeSeventhsUpToHundred", {"3", "7", "1", "2", "0", "0", "100", "0", "0"}, 3,
+    {"ThreeSeventhsType1",
+     {"3", "7", "1", "1", "0", "0", "0", "0", "0"},
+     3,
+     {{"7", "7", "7"},
+      {"5", "5", "35"},
+      {"4", "7", "28"},
+      {"4", "6", "84"},
+      {"3", "21", "21"},
+      {"3", "15", "35"},
+      {"3", "14", "42"},
+      {"3", "12", "84"},
+      {"3", "11", "231"}}},
+    {"ThreeSeventhsUpToHundred",
+     {"3", "7", "1", "2", "0", "0", "100", "0", "0"},
+     3,
      {{"4", "7", "28"}, {"4", "6", "84"}, {"3", "15", "35"}, {"3", "14", "42"}, {"3", "12", "84"}}},
     {"SevenTwelfths", {"7", "12", "0"}, 2, {{"3", "4"}, {"2", "12"}}},
-    {"FourFifthsFromThree", {"4", "5", "1", "2", "0", "3", "0", "0", "0"}, 4,
+    {"FourFifthsFromThree",
+     {"4", "5", "1", "2", "0", "3", "0", "0", "0"},
+     4,
      {{"3", "5", "6", "10"}, {"3", "4", "6", "20"}, {"3", "4", "5", "60"}}},
-    {"FiveSixthsFromThree", {"5", "6", "1", "2", "0", "3", "0", "0", "0"}, 4,
+    {"FiveSixthsFromThree",
+     {"5", "6", "1", "2", "0", "3", "0", "0", "0"},
+     4,
      {{"3", "4", "6", "12"}, {"3", "4", "5", "20"}}},
     {"TwoThirdsOdd", {"2", "3", "1", "2", "1", "0", "0", "0", "0"}, 4, {{"3", "5", "9", "45"}}},
     {"OneEven", {"1", "1", "1", "2", "2", "0", "0", "0", "0"}, 4, {{"2", "4", "6", "12"}}},
     {"OneWithoutTheValueOne", {"1", "1", "0", "1"}, 3, {{"2", "3", "6"}}},
     {"OneFifth", {"1", "5", "0"}, 1, {{"5"}}},
-    {"FortyThreeOverFiftySixFromThree", {"43", "56", "1", "2", "0", "3", "0", "0", "0"}, 4,
+    {"FortyThreeOverFiftySixFromThree",
+     {"43", "56", "1", "2", "0", "3", "0", "0", "0"},
+     4,
      {{"3", "6", "7", "8"}, {"3", "4", "7", "24"}, {"3", "4", "6", "56"}}},
-    {"FourteenOverThirtyThreeFromFive", {"14", "33", "1", "2", "0", "5", "0", "0", "0"}, 4,
-     {{"6", "10", "11", "15"}, {"6", "9", "11", "18"}, {"6", "8", "11", "24"}, {"6", "7", "11", "42"},
-      {"5", "11", "12", "20"}, {"5", "10", "11", "30"}, {"5", "9", "11", "45"}, {"5", "8", "11", "120"},
-      {"5", "6", "20", "132"}, {"5", "6", "18", "495"}}},
+    {"FourteenOverThirtyThreeFromFive",
+     {"14", "33", "1", "2", "0", "5", "0", "0", "0"},
+     4,
+     {{"6", "10", "11", "15"},
+      {"6", "9", "11", "18"},
+      {"6", "8", "11", "24"},
+      {"6", "7", "11", "42"},
+      {"5", "11", "12", "20"},
+      {"5", "10", "11", "30"},
+      {"5", "9", "11", "45"},
+      {"5", "8", "11", "120"},
+      {"5", "6", "20", "132"},
+      {"5", "6", "18", "495"}}},
     {"ThreeFifthsOddType1", {"3", "5", "1", "1", "1", "0", "0", "0", "0"}, 3, {{"5", "5", "5"}, {"3", "5", "15"}}},
-    {"FourFifthsOddType1", {"4", "5", "1", "1", "1", "0", "0", "0", "0"}, 4,
+    {"FourFifthsOddType1",
+     {"4", "5", "1", "1", "1", "0", "0", "0", "0"},
+     4,
      {{"5", "5", "5", "5"}, {"3", "5", "5", "15"}, {"3", "3", "15", "15"}, {"3", "3", "9", "45"}}},
     {"OneThirdEvenType1", {"1", "3", "1", "1", "2", "0", "0", "0", "0"}, 2, {{"6", "6"}, {"4", "12"}}},
     {"FourFifthsUpToTenType1", {"4", "5", "1", "1", "0", "0", "10", "0", "0"}, 3, {{"2", "5", "10"}}},
-    {"FourFifthsFromThreeType1", {"4", "5", "1", "1", "0", "3", "0", "0", "0"}, 4,
-     {{"5", "5", "5", "5"}, {"4", "4", "5", "10"}, {"4", "4", "4", "20"}, {"3", "5", "6", "10"},
-      {"3", "5", "5", "15"}, {"3", "4", "6", "20"}, {"3", "4", "5", "60"}, {"3", "3", "15", "15"},
-      {"3", "3", "12", "20"}, {"3", "3", "10", "30"}, {"3", "3", "9", "45"}, {"3", "3", "8", "120"}}},
-    {"EighteenSeventhsUpToTwelveType1", {"18", "7", "1", "1", "0", "0", "12", "0", "0"}, 6,
+    {"FourFifthsFromThreeType1",
+     {"4", "5", "1", "1", "0", "3", "0", "0", "0"},
+     4,
+     {{"5", "5", "5", "5"},
+      {"4", "4", "5", "10"},
+      {"4", "4", "4", "20"},
+      {"3", "5", "6", "10"},
+      {"3", "5", "5", "15"},
+      {"3", "4", "6", "20"},
+      {"3", "4", "5", "60"},
+      {"3", "3", "15", "15"},
+      {"3", "3", "12", "20"},
+      {"3", "3", "10", "30"},
+      {"3", "3", "9", "45"},
+      {"3", "3", "8", "120"}}},
+    {"EighteenSeventhsUpToTwelveType1",
+     {"18", "7", "1", "1", "0", "0", "12", "0", "0"},
+     6,
      {{"1", "1", "7", "7", "7", "7"}}},
     {"ThreeHalves", {"3", "2", "0", "0"}, 2, {{"1", "2"}}},
     {"TwoType1", {"2", "1", "1", "1", "0", "0", "0", "0", "0"}, 2, {{"1", "1"}}},
@@ -115,7 +158,7 @@ std::string Line(long long number, const Values& values, bool everyK = false) {
   return SolutionLine(number, values, everyK);
 }
 
-const std::vector<Values> kThreeSevenths = {{"4", "7", "28"}, {"4", "6", "84"},  {"3", "15", "35"},
+const std::vector<Values> kThreeSevenths = {{"4", "7", "28"},  {"4", "6", "84"},  {"3", "15", "35"},
                                             {"3", "14", "42"}, {"3", "12", "84"}, {"3", "11", "231"}};
 
 std::string ThreeSeventhsQuestions() { return En(MsgAskP) + En(MsgAskQ) + En(MsgAskConstraints); }
@@ -147,7 +190,6 @@ struct SummaryCase {
   SummaryFacts facts;
 };
 
-
 class Summary : public ::testing::TestWithParam<SummaryCase> {};
 
 // Only the summary block is compared here: from the two line ends after the
@@ -164,15 +206,20 @@ TEST_P(Summary, RestatesTheProblemAsEntered) {
 
 const SummaryCase kSummaries[] = {
     {"ReducedFraction", {"8", "10", "0", "0"}, Facts(3, "8", "10", "4", "5", 2, 2, 0, "0", "0", "0", "0", "20", "2")},
-    {"LowerBoundOfX1Only", {"4", "5", "1", "2", "0", "3", "0", "0", "0", "0"},
+    {"LowerBoundOfX1Only",
+     {"4", "5", "1", "2", "0", "3", "0", "0", "0", "0"},
      Facts(4, "4", "5", "", "", 3, 2, 0, "3", "0", "0", "0", "60", "3")},
-    {"UpperBoundOfXnOnlyType1", {"3", "7", "1", "1", "0", "0", "100", "0", "0", "0"},
+    {"UpperBoundOfXnOnlyType1",
+     {"3", "7", "1", "1", "0", "0", "100", "0", "0", "0"},
      Facts(3, "3", "7", "", "", 8, 1, 0, "0", "100", "0", "0", "84", "3")},
-    {"EnteredBoundNotTheOneInForce", {"1", "3", "1", "1", "2", "3", "0", "0", "0", "0"},
+    {"EnteredBoundNotTheOneInForce",
+     {"1", "3", "1", "1", "2", "3", "0", "0", "0", "0"},
      Facts(2, "1", "3", "", "", 2, 1, 2, "3", "0", "0", "0", "12", "4")},
-    {"UpperBoundOfNOnly", {"3", "7", "1", "2", "0", "0", "0", "0", "5", "0"},
+    {"UpperBoundOfNOnly",
+     {"3", "7", "1", "2", "0", "0", "0", "0", "5", "0"},
      Facts(3, "3", "7", "", "", 6, 2, 0, "0", "0", "0", "5", "231", "3")},
-    {"BothBoundsOfN", {"3", "7", "1", "2", "0", "0", "0", "2", "5", "0"},
+    {"BothBoundsOfN",
+     {"3", "7", "1", "2", "0", "0", "0", "2", "5", "0"},
      Facts(3, "3", "7", "", "", 6, 2, 0, "0", "0", "2", "5", "231", "3")},
 };
 
@@ -207,9 +254,8 @@ TEST(Paging, StopInTheStepThatEndsTheSearchKeepsTheSummary) {
   // 1/5: the only solution is recorded by the move that also ends the search.
   ProgramRun oneFifth = RunProgram(Script({"2", "0", "1", "5", "0", "-1", "0"}));
   SummaryFacts f = Facts(1, "1", "5", "", "", 1, 2, 0, "0", "0", "0", "0", "5", "5");
-  EXPECT_EQ(oneFifth.output, Opening(kEnglish) + ThreeSeventhsQuestions() + Header(kEnglish, 1, 2) +
-                                 Line(1, {"5"}) + Prompt() + SummaryAndClose(kEnglish, f) +
-                                 AfterCalculation(kEnglish));
+  EXPECT_EQ(oneFifth.output, Opening(kEnglish) + ThreeSeventhsQuestions() + Header(kEnglish, 1, 2) + Line(1, {"5"}) +
+                                 Prompt() + SummaryAndClose(kEnglish, f) + AfterCalculation(kEnglish));
 
   // 7/12: -1 after the second and last solution.
   ProgramRun sevenTwelfths = RunProgram(Script({"2", "0", "7", "12", "0", "1", "-1", "0"}));
@@ -227,15 +273,16 @@ TEST(Paging, EveryThirdFromTheFirstPrompt) {
 }
 
 TEST(Paging, EveryThirdAfterAPageOfThree) {
-  const std::vector<Values> all = {{"6", "10", "11", "15"}, {"6", "9", "11", "18"}, {"6", "8", "11", "24"},
+  const std::vector<Values> all = {{"6", "10", "11", "15"}, {"6", "9", "11", "18"},  {"6", "8", "11", "24"},
                                    {"6", "7", "11", "42"},  {"5", "11", "12", "20"}, {"5", "10", "11", "30"},
                                    {"5", "9", "11", "45"},  {"5", "8", "11", "120"}, {"5", "6", "20", "132"},
                                    {"5", "6", "18", "495"}};
   ProgramRun run = RunProgram(Script({"2", "0", "14", "33", "1", "2", "0", "5", "0", "0", "0", "3", "-3", "0"}));
-  std::string expected = Line(1, all[0]) + Prompt() + Line(2, all[1]) + Line(3, all[2]) + Line(4, all[3]) +
-                         Prompt() + Line(5, all[4], true) + Line(8, all[7], true) + Line(10, all[9]) +
-                         SummaryAndClose(kEnglish, Facts(4, "14", "33", "", "", 10, 2, 0, "5", "0", "0", "0", "495", "5")) +
-                         AfterCalculation(kEnglish);
+  std::string expected =
+      Line(1, all[0]) + Prompt() + Line(2, all[1]) + Line(3, all[2]) + Line(4, all[3]) + Prompt() +
+      Line(5, all[4], true) + Line(8, all[7], true) + Line(10, all[9]) +
+      SummaryAndClose(kEnglish, Facts(4, "14", "33", "", "", 10, 2, 0, "5", "0", "0", "0", "495", "5")) +
+      AfterCalculation(kEnglish);
   std::size_t first = run.output.find(Line(1, all[0]));
   ASSERT_NE(first, std::string::npos);
   EXPECT_EQ(run.output.substr(first), expected);

@@ -26,7 +26,14 @@ ZZ FromWord(u128 value) {
 }
 
 TEST(MachineWords, ConversionsAndWideDivisionAgreeWithNtl) {
-  const u128 values[] = {0, 1, 255, 256, ~static_cast<u64>(0), kU64Limit, kU64Limit + 1, ~static_cast<u128>(0),
+  const u128 values[] = {0,
+                         1,
+                         255,
+                         256,
+                         ~static_cast<u64>(0),
+                         kU64Limit,
+                         kU64Limit + 1,
+                         ~static_cast<u128>(0),
                          (static_cast<u128>(0x0123456789abcdefULL) << 64) | 0xfedcba9876543210ULL};
   for (u128 v : values) {
     const ZZ z = FromWord(v);
@@ -85,8 +92,8 @@ TEST(Factoring, PrimalityAgreesWithASieveAndRejectsStrongPseudoprimes) {
   EXPECT_FALSE(IsPrime64(0));
   EXPECT_FALSE(IsPrime64(1));
   // Strong pseudoprimes to several small bases, and Carmichael numbers.
-  for (u64 n : {3215031751ULL, 2152302898747ULL, 3474749660383ULL, 341550071728321ULL, 3825123056546413051ULL,
-                561ULL, 41041ULL}) {
+  for (u64 n : {3215031751ULL, 2152302898747ULL, 3474749660383ULL, 341550071728321ULL, 3825123056546413051ULL, 561ULL,
+                41041ULL}) {
     EXPECT_FALSE(IsPrime64(n)) << n;
   }
   for (u64 p : {4294967291ULL, 4294967311ULL, 1000000000000000003ULL, 18446744073709551557ULL}) {
@@ -98,13 +105,13 @@ TEST(Factoring, HardAndEdgeValuesFactorCompletely) {
   const u64 values[] = {1,
                         2,
                         1ULL << 63,
-                        ~0ULL,                   // 3 * 5 * 17 * 257 * 641 * 65537 * 6700417
-                        600851475143ULL,         // 71 * 839 * 1471 * 6857
+                        ~0ULL,                    // 3 * 5 * 17 * 257 * 641 * 65537 * 6700417
+                        600851475143ULL,          // 71 * 839 * 1471 * 6857
                         18446743979220271189ULL,  // two 32-bit primes
                         18446744030759878681ULL,  // the square of a 32-bit prime
                         18446744073709551557ULL,  // the largest 64-bit prime
-                        1000000016000000063ULL,  // 1000000007 * 1000000009
-                        614889782588491410ULL};  // the product of the first 15 primes
+                        1000000016000000063ULL,   // 1000000007 * 1000000009
+                        614889782588491410ULL};   // the product of the first 15 primes
   for (u64 v : values) {
     std::vector<PrimePower> factors;
     Factor64(v, factors);

@@ -25,8 +25,8 @@ constexpr std::size_t kPairBatch = 1 << 16;
 
 // A fixed prefix x[1..level] with more than two unknowns left after it.
 struct Frame {
-  ZZ a, b;     // the remainder after x[1..level], in lowest terms
-  ZZ value;    // x[level]; 0 at level 0
+  ZZ a, b;                          // the remainder after x[1..level], in lowest terms
+  ZZ value;                         // x[level]; 0 at level 0
   std::vector<PrimePower> factors;  // of b, when `factored`
   bool factored = false;
   ZZ next, lowest;  // children still to try: next, next - step, ... down to lowest
@@ -67,7 +67,7 @@ struct Enumeration {
   int n = 0;
   int type = 2;
   long step = 1;
-  int depth = -1;  // the frame whose children are being tried; -1: finished
+  int depth = -1;            // the frame whose children are being tried; -1: finished
   std::deque<Frame> frames;  // grown with the depth reached; references stay valid
   HotLoop hot;
   PairNode node;
@@ -275,8 +275,7 @@ bool FindWidePair() {
     NTL::sub(t, t, node.wideB);
     NTL::mul(e.work3, node.wideB, x);
     const bool integral = NTL::divide(quotient, e.work3, t) != 0;
-    if (integral && (e.type == 1 ? quotient >= x : quotient > x) &&
-        (NTL::IsZero(s.maxLast) || quotient <= s.maxLast) &&
+    if (integral && (e.type == 1 ? quotient >= x : quotient > x) && (NTL::IsZero(s.maxLast) || quotient <= s.maxLast) &&
         (s.parity == 0 || NTL::IsOdd(quotient) == (s.parity == 1))) {
       node.pairX = x;
       node.pairY = quotient;

@@ -74,11 +74,15 @@ NTL::ZZ ComputeLevelBoundsWith(int level, const NTL::ZZ& den, const NTL::ZZ& num
   if (s.parity == 0) {
     if (c != n) lower += 1;
   } else if (s.parity == 1) {
-    if (!NTL::IsOdd(lower)) lower += 1;
-    else if (c != n) lower += 2;
+    if (!NTL::IsOdd(lower))
+      lower += 1;
+    else if (c != n)
+      lower += 2;
   } else {
-    if (NTL::IsOdd(lower)) lower += 1;
-    else if (c != n) lower += 2;
+    if (NTL::IsOdd(lower))
+      lower += 1;
+    else if (c != n)
+      lower += 2;
   }
 
   if (s.equationType == 1) {
@@ -144,7 +148,7 @@ bool WindowAtMost(int level, const ZZ& j) {
 void FirstWindowByBisection(int level) {
   CalculationState& s = state;
   const long remaining = s.unknownCount - level;
-  const ZZ& w = s.candidate;  // S(w) > r already
+  const ZZ& w = s.candidate;                                 // S(w) > r already
   NTL::div(estimate, s.remainingTimesQDen, s.remainderNum);  // floor(k/r)
   // j = 0 is known to fail; so is any start v with v <= floor(k/r) - (k-1)*step.
   NTL::sub(lowIndex, estimate, (remaining - 1) * s.step);

@@ -26,5 +26,5 @@ struct Pair {
 // decreasing order of x. `factors` is the factorisation of b (b < 2^64, a
 // and b coprime). Returns false when solutions below the last one returned
 // were left out because of the limit.
-bool SolvePairs(u64 a, u64 b, const PrimePower* factors, int factorCount, const PairLimits& limits,
-                u128 ceiling, std::size_t limit, std::vector<Pair>& out);
+bool SolvePairs(u64 a, u64 b, const PrimePower* factors, int factorCount, const PairLimits& limits, u128 ceiling,
+                std::size_t limit, std::vector<Pair>& out);

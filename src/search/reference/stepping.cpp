@@ -75,8 +75,10 @@ int StepType2() {
   if (BlockedAtLevel(level)) return BacktrackType2();
   if (s.x[level] < s.upperBound) {
     if (!NTL::IsZero(s.boundAux)) {
-      if (level < n - 1) Extend();
-      else BacktrackType2();
+      if (level < n - 1)
+        Extend();
+      else
+        BacktrackType2();
       return 1;
     }
     // The consecutive window U, U + step, ... is the only completion with x[L+1] = U.
