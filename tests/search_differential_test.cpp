@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <numeric>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -143,7 +144,10 @@ Answers RandomCalculation(SmallRandom& rng) {
     a.push_back("1");
     a.push_back(std::to_string(rng.Between(1, 2)));
     const int parities[] = {0, 0, 1, 2};
-    a.push_back(std::to_string(parities[rng.Below(4)]));
+    const int parity = parities[rng.Below(4)];
+    a.push_back(std::to_string(parity));
+    // Odd unknowns for an even reduced denominator: the calculation ends here.
+    if (parity == 1 && (q / std::gcd(p, q)) % 2 == 0) return a;
     const int minFirst = rng.OneIn(3) ? rng.Between(1, 6) : 0;
     int maxLast = rng.OneIn(3) ? rng.Between(2, 120) : 0;
     if (minFirst != 0 && maxLast != 0 && minFirst >= maxLast) maxLast = 0;
