@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need when it is missing (Debian): NTL
-# with GMP, CMake, g++ and GoogleTest for the program and its tests; clang with
-# its sanitizer and libFuzzer runtimes for the sanitizer build and the fuzz
+# with GMP, FLINT (factoring of large denominators), CMake, g++ and GoogleTest
+# for the program and its tests; clang with its sanitizer and libFuzzer runtimes for the sanitizer build and the fuzz
 # target; valgrind for the memory check. `setup.sh --lint` adds the formatting
 # and static-analysis tools of `make lint`.
 set -euo pipefail
@@ -12,6 +12,7 @@ need=()
 want() { installed "$1" || need+=("$1"); }
 
 [ -f /usr/include/NTL/ZZ.h ] || want libntl-dev
+[ -f /usr/include/flint/fmpz_factor.h ] || want libflint-dev
 command -v cmake >/dev/null 2>&1 || want cmake
 command -v g++ >/dev/null 2>&1 || want g++
 [ -d /usr/src/googletest ] || [ -f /usr/lib/x86_64-linux-gnu/libgtest.a ] || { want googletest; want libgtest-dev; }
