@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "search/factoring.h"
-#include "search/machine_words.h"
-#include "search/pair_solver.h"
+#include "search/words/factoring.h"
+#include "search/words/pair_solver.h"
+#include "search/words/words.h"
+#include "search/zz_words.h"
 #include "support/small_random.h"
 
 namespace {

@@ -1,20 +1,49 @@
+#include <cstdint>
+
 #include "calculation/calculation.h"
 #include "dialogue/answer_reader.h"
 #include "dialogue/catalog.h"
 #include "dialogue/console.h"
 #include "report/report.h"
 
-void PrintSolutionLine(long long number, const char* separator, const NTL::Vec<NTL::ZZ>& values) {
-  WriteBytes("\t \t \t ", 6);
-  WriteNumber(number);
-  WriteText(separator);
-  for (int i = 1; i <= state.unknownCount; ++i) {
-    WriteNumber(values[i]);
+namespace {
+
+// The paging answer's magnitude as a count, saturated far beyond any count
+// of solutions, so that the counters are compared in 64 bits whatever the
+// width of NTL's long.
+constexpr std::int64_t kNeverReached = std::int64_t{1} << 62;
+
+std::int64_t pageLimit = 1;  // |pageSize|, kept beside it
+
+std::int64_t CountOf(const NTL::ZZ& value) {
+  NTL::ZZ magnitude = NTL::abs(value);
+  if (NTL::NumBits(magnitude) > 62) return kNeverReached;
+  std::int64_t count = 0;
+  for (long bit = NTL::NumBits(magnitude) - 1; bit >= 0; --bit) count = 2 * count + NTL::bit(magnitude, bit);
+  return count;
+}
+
+void PrintValuesOfState() {
+  const CalculationState& s = state;
+  for (int i = 1; i <= s.unknownCount; ++i) {
+    WriteNumber(s.x[i]);
     WriteBytes("\t \t", 3);
   }
 }
 
-namespace {
+void KeepExtremesOfState(bool first) {
+  CalculationState& s = state;
+  const int n = s.unknownCount;
+  if (s.largestLast <= s.x[n]) s.largestLast = s.x[n];
+  if (first || s.smallestFirst >= s.x[1]) s.smallestFirst = s.x[1];
+}
+
+void KeepCopyOfState() {
+  CalculationState& s = state;
+  for (int i = 1; i <= s.unknownCount; ++i) s.savedSolution[i] = s.x[i];
+}
+
+const SolutionAccess kStateAccess = {PrintValuesOfState, KeepExtremesOfState, KeepCopyOfState};
 
 void PrintHeader() {
   const CalculationState& s = state;
@@ -29,39 +58,53 @@ void PrintHeader() {
 
 }  // namespace
 
-void RecordSolution() {
+void PrintSolutionLine(long long number, const char* separator, const NTL::Vec<NTL::ZZ>& values) {
+  WriteBytes("\t \t \t ", 6);
+  WriteNumber(number);
+  WriteText(separator);
+  for (int i = 1; i <= state.unknownCount; ++i) {
+    WriteNumber(values[i]);
+    WriteBytes("\t \t", 3);
+  }
+}
+
+void RecordSolution() { RecordSolutionWith(kStateAccess); }
+
+void RecordSolutionWith(const SolutionAccess& access) {
   CalculationState& s = state;
-  const int n = s.unknownCount;
+  // Each calculation starts with the paging answer 1.
+  if (s.solutionCount == 0) pageLimit = CountOf(s.pageSize);
   const long pageSign = NTL::sign(s.pageSize);
-  const bool everyK = pageSign < 0 && s.pageSize != -1;
+  const bool everyK = pageSign < 0 && pageLimit != 1;
 
   s.solutionCount += 1;
   if (pageSign > 0) s.pageCounter += 1;
   if (everyK) {
     s.strideCounter += 1;
-    if (-s.pageSize == s.strideCounter) s.strideCounter = 0;
+    if (s.strideCounter == pageLimit) s.strideCounter = 0;
   }
   if (s.solutionCount == 1) PrintHeader();
 
   if (pageSign >= 0 || (everyK && s.strideCounter == 1)) {
-    PrintSolutionLine(s.solutionCount, "  :      ", s.x);
+    WriteBytes("\t \t \t ", 6);
+    WriteNumber(static_cast<long long>(s.solutionCount));
+    WriteText("  :      ");
+    access.printValues();
     EndLine();
     if (everyK) EndLine();
   }
 
-  if (s.largestLast <= s.x[n]) s.largestLast = s.x[n];
-  if (s.solutionCount == 1 || s.smallestFirst >= s.x[1]) s.smallestFirst = s.x[1];
+  access.keepExtremes(s.solutionCount == 1);
 
-  if (pageSign > 0 && s.pageSize == s.pageCounter) {
+  if (pageSign > 0 && s.pageCounter == pageLimit) {
     SetPrompt(Message(MsgPagePrompt));
     ReadAnswer(AnswerSigned, promptBuffer);
     s.pageSize = inputValue;
+    pageLimit = CountOf(s.pageSize);
     EndLine();
     EndLine();
     s.pageCounter = 0;
   }
 
-  if (NTL::sign(s.pageSize) < 0 && s.pageSize != -1) {
-    for (int i = 1; i <= n; ++i) s.savedSolution[i] = s.x[i];
-  }
+  if (NTL::sign(s.pageSize) < 0 && pageLimit != 1) access.keepCopy();
 }

@@ -4,9 +4,25 @@
 #include <NTL/ZZ.h>
 #include <NTL/vector.h>
 
+// How RecordSolution reads the solution it records. RecordSolution itself
+// reads x[1..n] of the calculation state; the program's search, which keeps
+// its solutions in a form of its own, supplies these three instead.
+struct SolutionAccess {
+  // Writes x[1..n], each followed by "\t \t".
+  void (*printValues)();
+  // Keeps largestLast (the largest x[n]) and smallestFirst (the smallest x[1])
+  // up to date; `first`: the first solution of the calculation.
+  void (*keepExtremes)(bool first);
+  // Copies x[1..n] into savedSolution (the every-K mode).
+  void (*keepCopy)();
+};
+
 // Counts and, as the paging mode asks, prints the solution held in x[1..n];
 // asks the paging question when a page is full.
 void RecordSolution();
+
+// The same for a solution read through `access`.
+void RecordSolutionWith(const SolutionAccess& access);
 
 // "\t \t \t ", number, separator, then the unknowns x[1..n] each followed by
 // "\t \t": the layout of a solution line.

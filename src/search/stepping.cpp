@@ -1,54 +1,61 @@
-// One call per solution: a step goes straight to the next solution, records
-// it, and leaves the position where the step-by-step search would be after the
-// move that recorded it. Since only RecordSolution prints or changes the paging
-// answer, the moves in between are invisible; the driver's check of the answer
-// -1 before each move sees the same level as with the step-by-step search.
-// The running sum is not kept: the enumeration holds its own remainders.
+// One solution per step: the next one from the hand-over, recorded, then the
+// backtracking move's verdict on whether the search goes on.
 #include "calculation/calculation.h"
 #include "report/report.h"
-#include "search/backtracking.h"
-#include "search/enumeration.h"
+#include "search/handover.h"
+#include "search/parallel.h"
 #include "search/search.h"
+#include "search/setup.h"
 
 namespace {
 
-NTL::ZZ lowered;
+SearchSetup setup;
+bool searching = false;
+bool lastEndsSearch = false;  // the verdict on the solution just recorded
 
-// The step-by-step search's backtracking, on x, lowerBounds and level only.
-void Backtrack(long gap) {
-  BacktrackWith(
-      gap, lowered,
-      [] {
-        CalculationState& s = state;
-        s.x[s.level] -= s.step;
-        MarkPositionChanged(s.level);
-      },
-      [] { state.level -= 1; });
+void StartSearch() {
+  PrepareSetup(setup);
+  StartParallelSearch(setup);
+  StartHandover(setup);
+  searching = true;
 }
 
-// A search starts at level 0, and no step leaves it there.
+void FinishSearch() {
+  if (!searching) return;
+  FinishHandover();
+  StopParallelSearch();
+  searching = false;
+}
+
 void Step(int (*backtrack)()) {
   CalculationState& s = state;
-  if (s.level == 0) StartEnumeration();
-  int top = 0;
-  if (!NextSolution(top)) {
+  if (s.level == 0) {
+    StartSearch();
+    s.level = 1;  // any level >= 1: the search is under way
+  }
+  if (!NextSolution(lastEndsSearch)) {
     s.level = -1;
+    FinishSearch();
     return;
   }
-  RecordSolution();
-  s.level = top;
+  RecordSolutionWith(kHandoverAccess);
   backtrack();
+  if (s.level == -1) FinishSearch();
+}
+
+void Backtrack() {
+  if (lastEndsSearch) state.level = -1;
 }
 
 }  // namespace
 
 int BacktrackType1() {
-  Backtrack(0);
+  Backtrack();
   return 1;
 }
 
 int BacktrackType2() {
-  Backtrack(state.step);
+  Backtrack();
   return 1;
 }
 
@@ -61,3 +68,5 @@ int StepType2() {
   Step(BacktrackType2);
   return 1;
 }
+
+void AbandonSearch() { FinishSearch(); }

@@ -3,9 +3,7 @@
 // decreasing lexicographic order. The last unknown is derived from the remainder.
 #include "calculation/calculation.h"
 #include "report/report.h"
-#include "search/backtracking.h"
 #include "search/reference/reference_search.h"
-#include "search/search.h"
 
 namespace reference {
 namespace {
@@ -34,7 +32,28 @@ void Climb() {
   state.level -= 1;
 }
 
-void Backtrack(long gap) { BacktrackWith(gap, lowered, LowerCurrent, Climb); }
+// From the current level, climb while x[level] cannot be lowered by step (it
+// would fall below its lower bound, or no longer stay above x[level-1] by more
+// than `gap`: 0 when neighbours may be equal, step when they must differ),
+// then lower it. The search is over once the climb leaves level 1.
+void Backtrack(int gap) {
+  CalculationState& s = state;
+  for (;;) {
+    if (s.level <= 0) {
+      s.level = -1;
+      return;
+    }
+    NTL::sub(lowered, s.x[s.level], s.step);
+    if (lowered >= s.lowerBounds[s.level]) {
+      NTL::sub(lowered, s.x[s.level], gap);
+      if (lowered > s.x[s.level - 1]) {
+        LowerCurrent();
+        return;
+      }
+    }
+    Climb();
+  }
+}
 
 // No room for x[L+1], or n - L unknowns of at most M cannot make up r.
 bool BlockedAtLevel(int level) {

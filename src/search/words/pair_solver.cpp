@@ -1,4 +1,4 @@
-#include "search/pair_solver.h"
+#include "search/words/pair_solver.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,22 +14,26 @@ struct Entry {
   u64 key, u, v;
 };
 
-std::vector<Entry> halfA, halfB;  // A holds v/u, B holds u/v: a match is keyA = -keyB
-std::vector<u64> inverses;
-std::vector<int> order, membersA, membersB;
-
 // Chained hash of halfB's keys; a bucket counts only when stamped with the
 // current generation, so that nothing needs clearing between calls.
 struct Bucket {
   std::uint32_t stamp;
   std::int32_t head;
 };
-std::vector<Bucket> buckets;
-std::vector<std::int32_t> chainNext;
-std::uint32_t generation = 0;
-int bucketBits = 0;
 
-inline std::size_t BucketOf(u64 key) {
+// The solver's working storage, one per thread, reused from call to call.
+struct Workspace {
+  std::vector<Entry> halfA, halfB;  // A holds v/u, B holds u/v: a match is keyA = -keyB
+  std::vector<u64> inverses;
+  std::vector<int> order, membersA, membersB;
+  std::vector<Bucket> buckets;
+  std::vector<std::int32_t> chainNext;
+  std::uint32_t generation = 0;
+};
+
+thread_local Workspace work;
+
+inline std::size_t BucketOf(u64 key, int bucketBits) {
   return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> (64 - bucketBits));
 }
 
@@ -108,7 +112,7 @@ void FillHalf(const PrimePower* factors, const std::vector<int>& members, u64 a,
     const PrimePower& f = factors[index];
     const std::size_t before = half.size();
     const u64 prime = f.prime % a;
-    const u64 inverse = inverses[static_cast<std::size_t>(index)];
+    const u64 inverse = work.inverses[static_cast<std::size_t>(index)];
     const u64 up = inverted ? inverse : prime;
     const u64 down = inverted ? prime : inverse;
     u64 power = 1, upPower = 1, downPower = 1;
@@ -127,6 +131,7 @@ void FillHalf(const PrimePower* factors, const std::vector<int>& members, u64 a,
 
 // Inverses of the primes modulo a with a single modular inversion.
 void InvertPrimes(const PrimePower* factors, int count, u64 a) {
+  std::vector<u64>& inverses = work.inverses;
   inverses.resize(static_cast<std::size_t>(count));
   u64 product = 1;
   for (int i = 0; i < count; ++i) {
@@ -141,6 +146,14 @@ void InvertPrimes(const PrimePower* factors, int count, u64 a) {
 }
 
 void MeetInTheMiddle(const PrimePower* factors, int count, u64 a, Collector& collector) {
+  Workspace& w = work;
+  std::vector<int>& order = w.order;
+  std::vector<int>& membersA = w.membersA;
+  std::vector<int>& membersB = w.membersB;
+  std::vector<Entry>& halfA = w.halfA;
+  std::vector<Entry>& halfB = w.halfB;
+  std::vector<Bucket>& buckets = w.buckets;
+  std::vector<std::int32_t>& chainNext = w.chainNext;
   InvertPrimes(factors, count, a);
   // Balance the two halves by their numbers of assignments.
   order.resize(static_cast<std::size_t>(count));
@@ -163,20 +176,21 @@ void MeetInTheMiddle(const PrimePower* factors, int count, u64 a, Collector& col
   FillHalf(factors, membersB, a, false, halfB);
 
   const std::size_t entries = halfB.size();
-  bucketBits = 1;
+  int bucketBits = 1;
   while ((static_cast<std::size_t>(1) << bucketBits) < 2 * entries) ++bucketBits;
   const std::size_t bucketCount = static_cast<std::size_t>(1) << bucketBits;
   if (buckets.size() < bucketCount) {
     buckets.assign(bucketCount, {0, -1});
-    generation = 0;
+    w.generation = 0;
   }
-  if (++generation == 0) {
+  if (++w.generation == 0) {
     std::fill(buckets.begin(), buckets.end(), Bucket{0, -1});
-    generation = 1;
+    w.generation = 1;
   }
+  const std::uint32_t generation = w.generation;
   chainNext.resize(entries);
   for (std::size_t i = 0; i < entries; ++i) {
-    Bucket& bucket = buckets[BucketOf(halfB[i].key)];
+    Bucket& bucket = buckets[BucketOf(halfB[i].key, bucketBits)];
     if (bucket.stamp != generation) {
       bucket.stamp = generation;
       bucket.head = -1;
@@ -186,7 +200,7 @@ void MeetInTheMiddle(const PrimePower* factors, int count, u64 a, Collector& col
   }
   for (const Entry& entry : halfA) {
     const u64 wanted = entry.key == 0 ? 0 : a - entry.key;
-    const Bucket& bucket = buckets[BucketOf(wanted)];
+    const Bucket& bucket = buckets[BucketOf(wanted, bucketBits)];
     if (bucket.stamp != generation) continue;
     for (std::int32_t j = bucket.head; j >= 0; j = chainNext[static_cast<std::size_t>(j)]) {
       const Entry& match = halfB[static_cast<std::size_t>(j)];
@@ -209,4 +223,20 @@ bool SolvePairs(u64 a, u64 b, const PrimePower* factors, int factorCount, const 
     MeetInTheMiddle(factors, factorCount, a, collector);
   }
   return collector.Finish();
+}
+
+void TryPairs(u64 a, u64 b, u128 high, u128 low, u64 step, const PairLimits& limits, std::vector<Pair>& out) {
+  const u128 square = static_cast<u128>(b) * b;
+  for (u128 x = high; x >= low; x -= step) {
+    const u64 t = Low64(a * x - b);  // 0 < t <= b since b/a < x <= 2b/a
+    u64 remainder;
+    const u128 cofactor = DivideWideRem(square, t, remainder);
+    if (remainder == 0) {
+      const u128 y = DivideWideBy(b + cofactor, a);
+      const bool ordered = limits.allowEqual ? y >= x : y > x;
+      const bool parityFits = limits.parity == 0 || (((x & 1) == 1) == (limits.parity == 1) && ((y & 1) == 1) == (limits.parity == 1));
+      if (ordered && x > limits.xAbove && (limits.yAtMost == 0 || y <= limits.yAtMost) && parityFits) out.push_back({x, y});
+    }
+    if (x < low + step) break;
+  }
 }

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "search/machine_words.h"
+#include "search/words/words.h"
 
 struct PrimePower {
   u64 prime;

@@ -1,17 +1,20 @@
 // Machine words for the hot part of the search: 64-bit values with exact
-// 128-bit products, and the conversions to and from NTL's integers.
+// 128-bit products. This layer never sees a big integer nor the calculation
+// state; search/zz_words.h converts between its words and NTL's integers.
 #pragma once
 
-#include <NTL/ZZ.h>
-
+#include <cstddef>
 #include <cstdint>
 
 __extension__ typedef unsigned __int128 u128;
 using u64 = std::uint64_t;
 
 constexpr u128 kU64Limit = static_cast<u128>(1) << 64;
+constexpr u128 kU128Max = ~static_cast<u128>(0);
 
 inline u64 Low64(u128 value) { return static_cast<u64>(value); }
+inline u64 High64(u128 value) { return static_cast<u64>(value >> 64); }
+inline bool FitsWord(u128 value) { return High64(value) == 0; }
 
 // (high * 2^64 + low) / divisor and its remainder, with high < divisor so that
 // the quotient fits 64 bits: one hardware division where there is one.
@@ -31,23 +34,34 @@ inline u64 DivideWide(u64 high, u64 low, u64 divisor, u64& remainder) {
 inline u64 MulMod(u64 a, u64 b, u64 modulus) {
   const u128 product = static_cast<u128>(a) * b;
   u64 remainder;
-  DivideWide(Low64(product >> 64), Low64(product), modulus, remainder);
+  DivideWide(High64(product), Low64(product), modulus, remainder);
   return remainder;
 }
 
 // value mod divisor and value / divisor for a 128-bit value.
 inline u64 ModWide(u128 value, u64 divisor) {
   u64 remainder;
-  DivideWide(Low64(value >> 64) % divisor, Low64(value), divisor, remainder);
+  DivideWide(High64(value) % divisor, Low64(value), divisor, remainder);
   return remainder;
 }
 
 inline u128 DivideWideBy(u128 value, u64 divisor) {
-  const u64 high = Low64(value >> 64);
+  const u64 high = High64(value);
   u64 remainder;
   const u64 low = DivideWide(high % divisor, Low64(value), divisor, remainder);
   return (static_cast<u128>(high / divisor) << 64) | low;
 }
+
+// value / divisor when divisor divides value (the quotient of any 128-bit value
+// by a 64-bit divisor, with its remainder in `remainder`).
+inline u128 DivideWideRem(u128 value, u64 divisor, u64& remainder) {
+  const u64 high = High64(value);
+  const u64 low = DivideWide(high % divisor, Low64(value), divisor, remainder);
+  return (static_cast<u128>(high / divisor) << 64) | low;
+}
+
+// a * b when it fits 128 bits; false (and the product left undefined) when not.
+inline bool MulFits(u128 a, u128 b, u128& product) { return !__builtin_mul_overflow(a, b, &product); }
 
 inline u64 Gcd64(u64 a, u64 b) {
   if (a == 0) return b;
@@ -99,27 +113,27 @@ inline u64 InverseMod(u64 value, u64 modulus) {
   return static_cast<u64>(t0);
 }
 
-inline bool FitsU64(const NTL::ZZ& value) { return NTL::sign(value) >= 0 && NTL::NumBits(value) <= 64; }
-
-inline void SetZZ(NTL::ZZ& target, u128 value);
-inline void SetZZ(NTL::ZZ& target, u64 value) { SetZZ(target, static_cast<u128>(value)); }
-
-// Only for values that FitsU64 accepts.
-inline u64 ToU64(const NTL::ZZ& value) {
-  if constexpr (sizeof(unsigned long) == 8) return NTL::to_ulong(value);
-  unsigned char bytes[8];
-  NTL::BytesFromZZ(bytes, value, 8);
-  u64 result = 0;
-  for (int i = 7; i >= 0; --i) result = (result << 8) | bytes[i];
-  return result;
-}
-
-inline void SetZZ(NTL::ZZ& target, u128 value) {
-  if (sizeof(unsigned long) == 8 && (value >> 64) == 0) {
-    NTL::conv(target, static_cast<unsigned long>(value));
-    return;
+// The decimal digits of `value`, written backwards so that they end just
+// before `end`; returns where they start.
+inline char* FormatDecimal(u128 value, char* end) {
+  char* cursor = end;
+  while (!FitsWord(value)) {
+    // Nineteen digits at a time through one 128/64 division.
+    constexpr u64 kChunk = 10000000000000000000ULL;
+    u64 part;
+    value = DivideWideRem(value, kChunk, part);
+    for (int i = 0; i < 19; ++i) {
+      *--cursor = static_cast<char>('0' + part % 10);
+      part /= 10;
+    }
   }
-  unsigned char bytes[16];
-  for (int i = 0; i < 16; ++i) bytes[i] = static_cast<unsigned char>(value >> (8 * i));
-  NTL::ZZFromBytes(target, bytes, 16);
+  u64 low = Low64(value);
+  do {
+    *--cursor = static_cast<char>('0' + low % 10);
+    low /= 10;
+  } while (low != 0);
+  return cursor;
 }
+
+// Room for the decimal digits of any 128-bit value.
+constexpr std::size_t kU128Digits = 40;

@@ -1,6 +1,6 @@
-// The last two unknowns at once: every solution of 1/x + 1/y = a/b.
+// The last two unknowns at once: every solution of 1/x + 1/y = a/b, in words.
 //
-// With a/b in lowest terms, the solutions with x <= y are, one to one, the
+// From divisors: with a/b in lowest terms, the solutions with x <= y are, one to one, the
 // coprime pairs u <= v with u*v dividing b and a dividing u + v: then
 // x = h*b/v and y = h*b/u with h = (u + v)/a. The pairs are found from the
 // factorisation of b, meeting in the middle on the ratio u/v modulo a, so that
@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "search/factoring.h"
+#include "search/words/factoring.h"
 
 struct PairLimits {
   u128 xAbove = 0;   // x > xAbove
@@ -28,3 +28,9 @@ struct Pair {
 // were left out because of the limit.
 bool SolvePairs(u64 a, u64 b, const PrimePower* factors, int factorCount, const PairLimits& limits, u128 ceiling,
                 std::size_t limit, std::vector<Pair>& out);
+
+// One x at a time, for narrow ranges: with t = a*x - b, (a*x - b)(a*y - b) = b^2,
+// so x has a partner exactly when t divides b^2, and then y = (b + b^2/t)/a
+// is an integer. Appends the solutions with x = high, high - step, ... down to
+// `low` (x > b/a, a and b coprime, b < 2^64), in decreasing order of x.
+void TryPairs(u64 a, u64 b, u128 high, u128 low, u64 step, const PairLimits& limits, std::vector<Pair>& out);

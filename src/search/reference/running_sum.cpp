@@ -1,6 +1,8 @@
 // The sum is never reduced, so that RemoveTerm can undo AddTerm by exact division.
 #include "calculation/calculation.h"
-#include "search/search.h"
+#include "search/reference/reference_search.h"
+
+namespace reference {
 
 void AddTerm() {
   CalculationState& s = state;
@@ -22,3 +24,5 @@ void RemoveTerm() {
   NTL::sub(s.sumNum, s.sumNum, s.sumDen);
   NTL::div(s.sumNum, s.sumNum, v);
 }
+
+}  // namespace reference

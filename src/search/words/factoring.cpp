@@ -1,29 +1,59 @@
-#include "search/factoring.h"
+#include "search/words/factoring.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 
 namespace {
 
-// Primes up to a limit that grows on demand (at most kMaxSievePrime).
-std::vector<std::uint32_t> primes;
-u64 primesLimit = 1;
-
 constexpr u64 kMaxSievePrime = 1 << 22;  // sieving covers values below 2^44
 constexpr u64 kTrialLimit = 1 << 10;     // trial division before rho
+// pi(2^22) = 295947: room for every prime the table can ever hold.
+constexpr std::size_t kMaxTablePrimes = 296000;
 
-void EnsurePrimesUpTo(u64 limit) {
-  if (limit <= primesLimit) return;
-  limit = std::max<u64>(limit, 2 * primesLimit);
-  limit = std::min(limit, kMaxSievePrime);
-  std::vector<bool> composite(limit + 1, false);
-  primes.clear();
-  for (u64 i = 2; i <= limit; ++i) {
-    if (composite[i]) continue;
-    primes.push_back(static_cast<std::uint32_t>(i));
-    for (u64 j = i * i; j <= limit; j += i) composite[j] = true;
+// The primes up to a limit that grows on demand (at most kMaxSievePrime),
+// shared by every thread of the search. The table grows under a lock into
+// storage reserved for all of them, and publishes its new size last, so that
+// a reader sees a stable prefix without taking the lock.
+struct PrimeTable {
+  std::mutex growth;
+  std::atomic<u64> limit{1};
+  std::atomic<std::size_t> count{0};
+  std::unique_ptr<std::uint32_t[]> primes{new std::uint32_t[kMaxTablePrimes]};
+};
+
+PrimeTable& Table() {
+  static PrimeTable table;
+  return table;
+}
+
+// The primes up to `wanted` (capped at kMaxSievePrime), at least; sets `count`
+// to the number of them not above `wanted`.
+const std::uint32_t* PrimesUpTo(u64 wanted, std::size_t& count) {
+  PrimeTable& table = Table();
+  wanted = std::min(wanted, kMaxSievePrime);
+  if (table.limit.load(std::memory_order_acquire) < wanted) {
+    std::lock_guard<std::mutex> lock(table.growth);
+    const u64 old = table.limit.load(std::memory_order_relaxed);
+    if (old < wanted) {
+      const u64 limit = std::min(std::max(wanted, 2 * old), kMaxSievePrime);
+      std::vector<bool> composite(limit + 1, false);
+      std::size_t found = table.count.load(std::memory_order_relaxed);
+      for (u64 i = 2; i <= limit; ++i) {
+        if (composite[i]) continue;
+        if (i > old) table.primes[found++] = static_cast<std::uint32_t>(i);
+        for (u64 j = i * i; j <= limit; j += i) composite[j] = true;
+      }
+      table.count.store(found, std::memory_order_release);
+      table.limit.store(limit, std::memory_order_release);
+    }
   }
-  primesLimit = limit;
+  const std::uint32_t* primes = table.primes.get();
+  const std::size_t available = table.count.load(std::memory_order_acquire);
+  count = static_cast<std::size_t>(std::upper_bound(primes, primes + available, wanted) - primes);
+  return primes;
 }
 
 u64 SquareRootFloor(u64 value) {
@@ -119,9 +149,11 @@ bool IsPrime64(u64 value) {
 }
 
 void Factor64(u64 value, std::vector<PrimePower>& factors) {
-  EnsurePrimesUpTo(kTrialLimit);
-  for (std::uint32_t p : primes) {
-    if (p > kTrialLimit || static_cast<u64>(p) * p > value) break;
+  std::size_t count;
+  const std::uint32_t* primes = PrimesUpTo(kTrialLimit, count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const u64 p = primes[i];
+    if (p * p > value) break;
     if (value % p != 0) continue;
     int exponent = 0;
     do {
@@ -163,12 +195,16 @@ void RangeFactorizer::Start(u64 low, u64 high) {
   // Sieving pays when the run is long compared with the primes it needs.
   const u64 root = SquareRootFloor(high);
   sieving_ = high < kSieveLimit && high - low >= root / 64;
-  if (sieving_) EnsurePrimesUpTo(root);
+  if (sieving_) {
+    std::size_t count;
+    PrimesUpTo(root, count);
+  }
 }
 
 void RangeFactorizer::SieveWindow(u64 top) {
   const u64 root = SquareRootFloor(top);
-  const auto primeCount = static_cast<u64>(std::upper_bound(primes.begin(), primes.end(), root) - primes.begin());
+  std::size_t primeCount;
+  const std::uint32_t* primes = PrimesUpTo(root, primeCount);
   const u64 width = std::min(kMaxWindow, std::max(kMinWindow, 2 * primeCount));
   windowHigh_ = top;
   windowLow_ = top - low_ + 1 > width ? top - width + 1 : low_;

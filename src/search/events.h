@@ -1,0 +1,53 @@
+// The enumeration's output as it passes from the threads that walk the tree
+// to the main thread that records the solutions: a stream of events in
+// enumeration order, in chunks. A solution is not written out whole: the
+// values x[1..n-3] shared by many solutions come once in a prefix event, the
+// unknown x[n-2] in a node event, and each solution adds only its last two
+// unknowns (a pair event) or, for a completion from a level bound, its first
+// value (a completion event).
+//
+// Invariant of a stream: before a pair event, the last prefix event gave
+// x[1..n-3] and the last node event x[n-2] of that solution (for n = 2 the
+// pair is the whole solution); before a completion event at level L, the last
+// prefix event gave x[1..L].
+#pragma once
+
+#include <NTL/ZZ.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "search/words/words.h"
+
+enum class EventKind : std::uint8_t { kPrefix, kNode, kPair, kCompletion };
+
+struct Event {
+  EventKind kind;
+  bool wide;             // kNode, kPair: the values are in the pool, not in first/second
+  std::int32_t count;    // kPrefix: the number of values; kCompletion: the level L
+  std::uint32_t index;   // the first value in the chunk's pool
+  u128 first, second;    // kNode: x[n-2]; kPair: x[n-1], x[n]
+};
+
+struct Chunk {
+  std::vector<Event> events;
+  std::vector<NTL::ZZ> pool;  // big values of the events; entries past poolUsed are spare
+  std::size_t poolUsed = 0;
+  std::size_t solutions = 0;  // pair and completion events
+
+  void Reset() {
+    events.clear();
+    poolUsed = 0;
+    solutions = 0;
+  }
+  // A pool entry to fill, reusing the storage of earlier chunks.
+  NTL::ZZ& NewValue() {
+    if (poolUsed == pool.size()) pool.emplace_back();
+    return pool[poolUsed++];
+  }
+};
+
+// A chunk is handed on once it holds this many events: large enough that the
+// hand-over costs little per solution, small enough to stay in cache.
+constexpr std::size_t kChunkEvents = 2048;

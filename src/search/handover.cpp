@@ -1,0 +1,361 @@
+#include "search/handover.h"
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calculation/calculation.h"
+#include "dialogue/console.h"
+#include "search/bounds.h"
+#include "search/parallel.h"
+#include "search/zz_words.h"
+
+namespace {
+
+using NTL::ZZ;
+
+// A value of the current solution: a word, or a big integer.
+struct ValueRef {
+  bool isWord;
+  u128 word;
+  const ZZ* big;
+};
+
+enum class Kind { kPair, kCompletion };
+
+struct Handover {
+  const SearchSetup* setup = nullptr;
+  int n = 0;
+  Chunk* chunk = nullptr;
+  std::size_t position = 0;
+
+  // The current solution. x[1..prefixLength] are in values; for a pair,
+  // x[n-2] is the node and x[n-1], x[n] the pair (words, or values[n-2],
+  // values[n-1], values[n]); for a completion at level L, x[L+1..n] are
+  // first, first + step, ... (type 2) or all first (type 1).
+  Kind kind = Kind::kPair;
+  std::vector<ZZ> values;  // 1..n
+  int prefixLength = 0;
+  std::uint64_t prefixVersion = 0;  // raised with each prefix event
+  bool firstFits = false;           // x[1] of the prefix as a word
+  u128 firstWord = 0;
+  bool nodeWide = false;
+  u128 node = 0;
+  bool pairWide = false;
+  u128 pairX = 0, pairY = 0;
+  int completionLevel = 0;
+  ZZ completionFirst;
+
+  // Decimal text of the prefix values, valid while textVersion[i] is prefixVersion.
+  std::vector<std::string> text;
+  std::vector<std::uint64_t> textVersion;
+
+  // The extremes in words while they fit (the state's fields are then stale).
+  bool recorded = false;
+  bool largestInWords = true, smallestInWords = true;
+  u128 largest = 0, smallest = 0;
+  bool copyPending = false;
+
+  // The backtracking's view: remainders after x[1..i] for i < remaindersValid,
+  // whether every prefix level is at its last value (for prefixAtEndVersion),
+  // and whether x[n-2] is too (for the current node).
+  std::vector<ZZ> remainderA, remainderB;
+  int remaindersValid = 0;
+  std::uint64_t prefixAtEndVersion = ~std::uint64_t{0};
+  bool prefixAtEnd = false;
+  bool nodeAtEndKnown = false;
+  bool nodeAtEnd = false;
+  ZZ bound, scratch;
+};
+
+Handover h;
+
+// --- The values of the current solution ----------------------------------------
+
+ValueRef WordRef(u128 word) { return {true, word, nullptr}; }
+ValueRef BigRef(const ZZ& big) { return {false, 0, &big}; }
+
+// x[i] of a pair solution at or beyond the node, and x[1].
+ValueRef PairValue(int i) {
+  const int n = h.n;
+  if (i == n) return h.pairWide ? BigRef(h.values[n]) : WordRef(h.pairY);
+  if (i == n - 1) return h.pairWide ? BigRef(h.values[n - 1]) : WordRef(h.pairX);
+  return h.nodeWide ? BigRef(h.values[n - 2]) : WordRef(h.node);
+}
+
+ValueRef FirstValue() {
+  if (h.kind == Kind::kCompletion ? h.completionLevel >= 1 : h.n >= 4) {
+    return h.firstFits ? WordRef(h.firstWord) : BigRef(h.values[1]);
+  }
+  if (h.kind == Kind::kCompletion) return BigRef(h.completionFirst);
+  return PairValue(1);
+}
+
+// x[i] of a completion beyond its level, into `out`.
+void CompletionValue(int i, ZZ& out) {
+  out = h.completionFirst;
+  if (h.setup->type == 2) out += static_cast<long>(i - h.completionLevel - 1) * h.setup->step;
+}
+
+// Writes x[1..n] of the current solution into values[1..n].
+void Materialize() {
+  const int n = h.n;
+  for (int i = h.prefixLength + 1; i <= n; ++i) {
+    if (h.kind == Kind::kCompletion) {
+      CompletionValue(i, h.values[i]);
+      continue;
+    }
+    const ValueRef value = PairValue(i);
+    if (value.isWord) SetZZ(h.values[i], value.word);
+  }
+}
+
+// --- Access for RecordSolution --------------------------------------------------
+
+void WriteWord(u128 value) {
+  char digits[kU128Digits];
+  char* end = digits + sizeof digits;
+  const char* start = FormatDecimal(value, end);
+  WriteBytes(start, static_cast<std::size_t>(end - start));
+}
+
+void WritePrefixValue(int i) {
+  std::string& text = h.text[static_cast<std::size_t>(i)];
+  if (h.textVersion[static_cast<std::size_t>(i)] != h.prefixVersion) {
+    std::ostringstream stream;
+    stream << h.values[i];
+    text = stream.str();
+    h.textVersion[static_cast<std::size_t>(i)] = h.prefixVersion;
+  }
+  WriteText(text);
+}
+
+void PrintCurrent() {
+  const int n = h.n;
+  for (int i = 1; i <= n; ++i) {
+    if (i <= h.prefixLength) {
+      WritePrefixValue(i);
+    } else if (h.kind == Kind::kCompletion) {
+      CompletionValue(i, h.scratch);
+      WriteNumber(h.scratch);
+    } else {
+      const ValueRef value = PairValue(i);
+      if (value.isWord) {
+        WriteWord(value.word);
+      } else {
+        WriteNumber(*value.big);
+      }
+    }
+    WriteBytes("\t \t", 3);
+  }
+}
+
+ValueRef LastValue() {
+  if (h.kind == Kind::kPair) return PairValue(h.n);
+  CompletionValue(h.n, h.scratch);
+  return BigRef(h.scratch);
+}
+
+const ZZ& AsZZ(const ValueRef& value, ZZ& scratch) {
+  if (!value.isWord) return *value.big;
+  SetZZ(scratch, value.word);
+  return scratch;
+}
+
+void KeepCurrentExtremes(bool first) {
+  CalculationState& s = state;
+  h.recorded = true;
+  const ValueRef last = LastValue();
+  if (h.largestInWords && last.isWord) {
+    if (h.largest <= last.word) h.largest = last.word;
+  } else {
+    if (h.largestInWords) SetZZ(s.largestLast, h.largest);
+    h.largestInWords = false;
+    ZZ word;
+    const ZZ& value = AsZZ(last, word);
+    if (s.largestLast <= value) s.largestLast = value;
+  }
+  const ValueRef firstValue = FirstValue();
+  if (h.smallestInWords && firstValue.isWord) {
+    if (first || h.smallest >= firstValue.word) h.smallest = firstValue.word;
+  } else {
+    if (h.smallestInWords) SetZZ(s.smallestFirst, h.smallest);
+    h.smallestInWords = false;
+    ZZ word;
+    const ZZ& value = AsZZ(firstValue, word);
+    if (first || s.smallestFirst >= value) s.smallestFirst = value;
+  }
+}
+
+// The every-K mode copies every solution after it starts: the last one is
+// the current one when the search ends, and is written out then.
+void KeepCurrentCopy() { h.copyPending = true; }
+
+// --- The backtracking after a solution --------------------------------------------
+
+// The remainder after x[1..i], from values[1..i].
+void EnsureRemainder(int i) {
+  for (; h.remaindersValid <= i; ++h.remaindersValid) {
+    const std::size_t k = static_cast<std::size_t>(h.remaindersValid);
+    if (k == 0) {
+      h.remainderA[0] = h.setup->p;
+      h.remainderB[0] = h.setup->q;
+      continue;
+    }
+    const ZZ& x = h.values[k];
+    NTL::mul(h.remainderA[k], h.remainderA[k - 1], x);
+    h.remainderA[k] -= h.remainderB[k - 1];
+    NTL::mul(h.remainderB[k], h.remainderB[k - 1], x);
+    NTL::GCD(h.scratch, h.remainderA[k], h.remainderB[k]);
+    h.remainderA[k] /= h.scratch;
+    h.remainderB[k] /= h.scratch;
+  }
+}
+
+// Whether x[i] can be lowered, from values[i - 1] and values[i].
+bool Lowerable(int i) {
+  const SearchSetup& setup = *h.setup;
+  EnsureRemainder(i - 1);
+  BacktrackLowerBound(setup, h.remainderA[static_cast<std::size_t>(i - 1)],
+                      h.remainderB[static_cast<std::size_t>(i - 1)], h.bound);
+  NTL::sub(h.scratch, h.values[i], setup.step);
+  if (h.scratch < h.bound) return false;
+  NTL::sub(h.scratch, h.values[i], setup.gap);
+  return i == 1 ? NTL::sign(h.scratch) > 0 : h.scratch > h.values[i - 1];
+}
+
+// Whether none of x[1..prefixLength] can be lowered.
+bool PrefixAtEnd() {
+  if (h.prefixAtEndVersion != h.prefixVersion) {
+    h.prefixAtEndVersion = h.prefixVersion;
+    h.prefixAtEnd = true;
+    for (int i = 1; i <= h.prefixLength && h.prefixAtEnd; ++i) h.prefixAtEnd = !Lowerable(i);
+  }
+  return h.prefixAtEnd;
+}
+
+bool PairEndsSearch() {
+  const int n = h.n;
+  if (!PrefixAtEnd()) return false;
+  Materialize();
+  if (n >= 3 && !h.nodeAtEndKnown) {
+    h.nodeAtEnd = !Lowerable(n - 2);
+    h.nodeAtEndKnown = true;
+  }
+  if (n >= 3 && !h.nodeAtEnd) return false;
+  return !Lowerable(n - 1);
+}
+
+bool CompletionEndsSearch() {
+  const int level = h.completionLevel;
+  if (!PrefixAtEnd()) return false;
+  if (level + 1 > h.n - 1) return true;
+  Materialize();
+  return !Lowerable(level + 1);
+}
+
+// --- Reading the events -----------------------------------------------------------
+
+void ReadPrefix(const Event& event) {
+  for (int i = 0; i < event.count; ++i) h.values[static_cast<std::size_t>(i + 1)] = h.chunk->pool[event.index + static_cast<std::size_t>(i)];
+  h.prefixLength = event.count;
+  ++h.prefixVersion;
+  h.remaindersValid = 0;
+  h.nodeAtEndKnown = false;
+  h.firstFits = event.count >= 1 && FitsU128(h.values[1]);
+  if (h.firstFits) h.firstWord = ToU128(h.values[1]);
+}
+
+void ReadNode(const Event& event) {
+  h.nodeWide = event.wide;
+  if (event.wide) {
+    h.values[static_cast<std::size_t>(h.n - 2)] = h.chunk->pool[event.index];
+  } else {
+    h.node = event.first;
+  }
+  h.nodeAtEndKnown = false;
+  if (h.remaindersValid > h.n - 2) h.remaindersValid = h.n - 2;
+}
+
+}  // namespace
+
+const SolutionAccess kHandoverAccess = {PrintCurrent, KeepCurrentExtremes, KeepCurrentCopy};
+
+void StartHandover(const SearchSetup& setup) {
+  const CalculationState& s = state;
+  h.setup = &setup;
+  h.n = setup.n;
+  h.chunk = nullptr;
+  h.position = 0;
+  const std::size_t size = static_cast<std::size_t>(h.n) + 1;
+  if (h.values.size() < size) h.values.resize(size);
+  if (h.text.size() < size) {
+    h.text.resize(size);
+    h.textVersion.resize(size, ~std::uint64_t{0});
+  }
+  if (h.remainderA.size() < size) {
+    h.remainderA.resize(size);
+    h.remainderB.resize(size);
+  }
+  h.prefixLength = 0;
+  ++h.prefixVersion;
+  h.remaindersValid = 0;
+  h.nodeAtEndKnown = false;
+  h.recorded = false;
+  h.copyPending = false;
+  h.largestInWords = FitsU128(s.largestLast);
+  h.largest = h.largestInWords ? ToU128(s.largestLast) : 0;
+  h.smallestInWords = FitsU128(s.smallestFirst);
+  h.smallest = h.smallestInWords ? ToU128(s.smallestFirst) : 0;
+}
+
+bool NextSolution(bool& endsSearch) {
+  for (;;) {
+    if (h.chunk == nullptr || h.position == h.chunk->events.size()) {
+      if (h.chunk != nullptr) ReleaseChunk(h.chunk);
+      h.chunk = NextChunk();
+      h.position = 0;
+      if (h.chunk == nullptr) return false;
+      continue;
+    }
+    const Event& event = h.chunk->events[h.position++];
+    switch (event.kind) {
+      case EventKind::kPrefix: ReadPrefix(event); break;
+      case EventKind::kNode: ReadNode(event); break;
+      case EventKind::kPair:
+        h.kind = Kind::kPair;
+        h.pairWide = event.wide;
+        if (event.wide) {
+          h.values[static_cast<std::size_t>(h.n - 1)] = h.chunk->pool[event.index];
+          h.values[static_cast<std::size_t>(h.n)] = h.chunk->pool[event.index + 1];
+        } else {
+          h.pairX = event.first;
+          h.pairY = event.second;
+        }
+        endsSearch = PairEndsSearch();
+        return true;
+      case EventKind::kCompletion:
+        h.kind = Kind::kCompletion;
+        h.completionLevel = event.count;
+        h.completionFirst = h.chunk->pool[event.index];
+        endsSearch = CompletionEndsSearch();
+        return true;
+    }
+  }
+}
+
+void FinishHandover() {
+  CalculationState& s = state;
+  if (h.chunk != nullptr) {
+    ReleaseChunk(h.chunk);
+    h.chunk = nullptr;
+  }
+  if (!h.recorded) return;
+  if (h.largestInWords) SetZZ(s.largestLast, h.largest);
+  if (h.smallestInWords) SetZZ(s.smallestFirst, h.smallest);
+  if (h.copyPending) {
+    Materialize();
+    for (int i = 1; i <= h.n; ++i) s.savedSolution[i] = h.values[static_cast<std::size_t>(i)];
+  }
+}

@@ -1,0 +1,114 @@
+// One thread's depth-first walk over part of the enumeration tree, writing
+// its solutions as events (search/events.h) in enumeration order: strictly
+// decreasing lexicographic order of (x1, ..., xn).
+//
+// A frame is a prefix x[1..level], level <= n-3, with its remainder and the
+// range of its children x[level+1] (search/bounds.h), walked from the largest
+// down. Under a frame at level n-3 the children are the pair nodes
+// (search/pair_node.h): x[n-2] runs over its range, in 128-bit words with a
+// sieve of the range whenever the values allow, and the last two unknowns
+// come from divisors or trials. A completion from a level bound comes before
+// the children of its frame.
+//
+// A walk can give away the lower part of the remaining children of its
+// topmost frame as a new task, which another thread walks: the tasks' outputs
+// in that order are the enumeration's.
+#pragma once
+
+#include <NTL/ZZ.h>
+
+#include <deque>
+#include <vector>
+
+#include "search/bounds.h"
+#include "search/events.h"
+#include "search/pair_node.h"
+#include "search/remainder.h"
+#include "search/setup.h"
+#include "search/words/factoring.h"
+
+// The children next, next - step, ..., lowest of the prefix x[1..level], or
+// with `fresh`, the whole subtree of the prefix (its bounds not yet taken).
+struct Task {
+  int level = 0;
+  bool fresh = true;
+  std::vector<NTL::ZZ> prefix;  // x[1..level]
+  Remainder remainder;          // after the prefix
+  NTL::ZZ next, lowest;
+};
+
+class Walk;
+
+// Where a walk writes and whom it asks whether to go on.
+class WalkOutput {
+ public:
+  Chunk* chunk = nullptr;  // events are appended here
+  // Hands `chunk` on (it holds kChunkEvents events) and sets a fresh one.
+  virtual void ChunkFull() = 0;
+  // Called between nodes, about every millisecond or more often: false when
+  // the walk must stop at once. It may take a task from the walk (Split).
+  virtual bool Poll(Walk& walk) = 0;
+
+ protected:
+  ~WalkOutput() = default;
+};
+
+class Walk {
+ public:
+  // Walks the task to its end; false when Poll stopped it.
+  bool Run(const SearchSetup& setup, const Task& task, WalkOutput& output);
+  // Gives away the lower half of the remaining children of the topmost frame
+  // that has any, as `taken`; false when no frame has a child left.
+  bool Split(Task& taken);
+
+ private:
+  struct Frame {
+    NTL::ZZ value;  // x[level]; 0 at level 0
+    Remainder remainder;
+    bool unfactorable = false;
+    ChildRange range;
+  };
+  // The loop over x[n-2] in words, under the frame at level n-3.
+  struct WordLoop {
+    bool active = false;
+    bool more = false;  // values left: next, next - step, ..., lowest
+    u64 a = 0, b = 0, next = 0, lowest = 0;
+    u64 visited = 0;
+    RangeFactorizer factorizer;
+    PrimePower childFactors[kMaxPrimesOf64];
+    std::vector<PrimePower> merged;
+  };
+
+  bool WalkFrames();
+  void EnterFrame(int level);
+  bool WalkPairNodes(Frame& frame);
+  bool WalkWordLoop(Frame& frame);
+  bool WalkZZLoop(Frame& frame);
+  bool WalkPairNode(const NTL::ZZ* value, u128 wordValue);
+  bool EnsureFactored(int level);
+  void TakePrefix(int level, Task& taken) const;
+  bool PollNow();
+  void NeedPrefix(int length);
+  void EmitCompletion(int level, const NTL::ZZ& first);
+  void EmitNode(const NTL::ZZ* value, u128 wordValue);
+  void EmitPairs();
+  Event& NewEvent();
+  void Count(std::size_t solutions);
+
+  const SearchSetup* setup_ = nullptr;
+  WalkOutput* output_ = nullptr;
+  int base_ = 0;   // the task's level
+  int depth_ = 0;  // the deepest frame entered
+  std::deque<Frame> frames_;
+  WordLoop loop_;
+  PairNode node_;
+  int prefixValid_ = 0;  // x[1..prefixValid_] as last written out are still those of the walk
+  bool nodePending_ = false;
+  const NTL::ZZ* nodeValue_ = nullptr;
+  u128 nodeWord_ = 0;
+  BoundsWork bounds_;
+  RemainderWork remainderWork_;
+  Factorization valueFactors_, candidates_;
+  Remainder scratchRemainder_;
+  NTL::ZZ value_, t1_;
+};
