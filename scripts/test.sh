@@ -5,7 +5,7 @@
 # target and its bounded run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
+./scripts/setup.sh test
 
 echo "== normal build (build/)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
