@@ -1,10 +1,10 @@
 # Thin wrapper: `make run` sets up what the program needs, builds it without
 # the tests (build-run/) and starts it; `make test` sets up everything and runs
-# the whole test suite; `make lint` checks the formatting and runs the static
-# checks.
+# the whole test suite; `make package` builds the Debian package from
+# build-run/; `make lint` checks the formatting and runs the static checks.
 RUN_BUILD = build-run
 
-.PHONY: run test lint build clean
+.PHONY: run test package lint build clean
 
 # Quiet: the compiler's errors and warnings still reach the terminal.
 build:
@@ -19,6 +19,10 @@ run: build
 
 test:
 	@./scripts/test.sh
+
+package: build
+	@./scripts/setup.sh package
+	@cd $(RUN_BUILD) && cpack -G DEB
 
 lint:
 	@./scripts/lint.sh

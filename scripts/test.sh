@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, then builds and runs the whole test suite twice: the normal build
-# (g++, optimised, as shipped) and the sanitizer build (clang, AddressSanitizer
+# (g++, optimised, as shipped; it also checks the manual page and the Debian
+# package made from it) and the sanitizer build (clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer without recovery), which also holds the fuzz
 # target and its bounded run.
 set -euo pipefail
