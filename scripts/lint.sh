@@ -5,7 +5,7 @@
 # `lint.sh --fix` formats the files in place instead of checking them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh --lint
+./scripts/setup.sh lint
 
 # The message tables keep one text per line however long, as they were written.
 mapfile -t sources < <(git ls-files '*.cpp' '*.h' | grep -v -e '^src/dialogue/texts/' -e '^tests/support/expected_texts.h$')

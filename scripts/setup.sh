@@ -1,36 +1,81 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need when it is missing (Debian): NTL
-# with GMP, FLINT (factoring of large denominators), CMake, g++ and GoogleTest
-# for the program and its tests; clang with its sanitizer and libFuzzer runtimes for the sanitizer build and the fuzz
-# target; valgrind for the memory check. `setup.sh --lint` adds the formatting
-# and static-analysis tools of `make lint`.
+# Installs with apt-get (Debian, as root) what a command of the Makefile needs
+# and the machine lacks.
+#
+#   setup.sh [--dry-run] [GROUP...]
+#
+# run (always): building and running the program. test: the test suite (both
+# builds, the memory check, the manual page and package checks). package: the
+# Debian package. lint: `make lint`. --dry-run shows each package of the groups
+# as present or missing and installs nothing.
 set -euo pipefail
 
-installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+# One package a line: the groups that need it (comma-separated), its name, and
+# what shows that it is there already: a file, a command, or "-" for the
+# package itself as dpkg knows it.
+packages='
+run            libntl-dev       /usr/include/NTL/ZZ.h
+run            libflint-dev     /usr/include/flint/fmpz_factor.h
+run            cmake            cmake
+run            g++              g++
+test           libgtest-dev     /usr/include/gtest/gtest.h
+test,lint      clang            clang++
+test           libclang-rt-dev  -
+test           valgrind         valgrind
+test           groff-base       groff
+test,package   dpkg-dev         dpkg-shlibdeps
+test,package   file             file
+lint           clang-format     clang-format
+lint           clang-tidy       clang-tidy
+lint           cppcheck         cppcheck
+'
+
+dry_run=false
+groups=run
+for argument in "$@"; do
+  case $argument in
+    --dry-run) dry_run=true ;;
+    run | test | package | lint) groups+=",$argument" ;;
+    *)
+      echo "setup: unknown argument $argument" >&2
+      exit 2
+      ;;
+  esac
+done
+
+# True when one of the groups in $1 (comma-separated) was asked for.
+asked() {
+  local group
+  for group in ${1//,/ }; do [[ ",$groups," == *",$group,"* ]] && return 0; done
+  return 1
+}
+
+# True when the sign $1 shows that package $2 is there already.
+present() {
+  case $1 in
+    -) dpkg-query -W -f='${Status}' "$2" 2>/dev/null | grep -q 'install ok installed' ;;
+    /*) [ -e "$1" ] ;;
+    *) command -v "$1" >/dev/null 2>&1 ;;
+  esac
+}
 
 need=()
-want() { installed "$1" || need+=("$1"); }
-
-[ -f /usr/include/NTL/ZZ.h ] || want libntl-dev
-[ -f /usr/include/flint/fmpz_factor.h ] || want libflint-dev
-command -v cmake >/dev/null 2>&1 || want cmake
-command -v g++ >/dev/null 2>&1 || want g++
-[ -d /usr/src/googletest ] || [ -f /usr/lib/x86_64-linux-gnu/libgtest.a ] || { want googletest; want libgtest-dev; }
-command -v clang++ >/dev/null 2>&1 || want clang
-want libclang-rt-dev
-command -v valgrind >/dev/null 2>&1 || want valgrind
-if [ "${1:-}" = "--lint" ]; then
-  command -v clang-format >/dev/null 2>&1 || want clang-format
-  command -v clang-tidy >/dev/null 2>&1 || want clang-tidy
-  command -v cppcheck >/dev/null 2>&1 || want cppcheck
-fi
-
-if [ ${#need[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "setup: missing ${need[*]}; run as root (or install them) first" >&2
-    exit 1
+while read -r wanted_by package sign; do
+  [ -n "$wanted_by" ] && asked "$wanted_by" || continue
+  if present "$sign" "$package"; then
+    ! $dry_run || echo "present  $package"
+  else
+    ! $dry_run || echo "missing  $package"
+    need+=("$package")
   fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${need[@]}" >/dev/null
+done <<<"$packages"
+
+if $dry_run || [ ${#need[@]} -eq 0 ]; then exit 0; fi
+if [ "$(id -u)" -ne 0 ]; then
+  echo "setup: missing ${need[*]}; run as root (or install them) first" >&2
+  exit 1
 fi
+echo "setup: installing ${need[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq "${need[@]}" >/dev/null

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Sets up, then builds and runs the whole test suite twice: the normal build
-# (g++, optimised, as shipped) and the sanitizer build (clang, AddressSanitizer
+# (g++, optimised, as shipped; it also checks the manual page and the Debian
+# package made from it) and the sanitizer build (clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer without recovery), which also holds the fuzz
 # target and its bounded run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
+./scripts/setup.sh test
 
 echo "== normal build (build/)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null

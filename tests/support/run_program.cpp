@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 const char* ProgramPath() { return EGYPTIAN_BINARY; }
 
@@ -53,6 +54,9 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
   if (options.input == RunOptions::Input::kScript) inputFd = InputFile(input);
   if (options.input == RunOptions::Input::kDevNull) inputFd = open("/dev/null", O_RDONLY);
   if (options.input != RunOptions::Input::kClosed && inputFd < 0) return run;
+  std::vector<char*> argv{const_cast<char*>(binary)};
+  for (const std::string& argument : options.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
 
   int out[2];
   int err[2];
@@ -76,7 +80,7 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
     close(out[1]);
     close(err[0]);
     close(err[1]);
-    execl(binary, binary, static_cast<char*>(nullptr));
+    execv(binary, argv.data());
     _exit(127);
   }
   if (inputFd >= 0) close(inputFd);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 struct ProgramRun {
   std::string output;
@@ -25,6 +26,8 @@ struct RunOptions {
   std::size_t outputLimit = 0;   // > 0: the program is killed once it has printed more
   int seconds = 60;              // the run is killed after so many seconds
   const char* binary = nullptr;  // the program under test unless given
+  // Given to the program after its name; none by default.
+  std::vector<std::string> arguments;
 };
 
 // `input` is given as the whole of standard input; the run is killed after
