@@ -7,34 +7,68 @@ namespace {
 
 // Up to this many divisor pairs in all, every pair is tried directly.
 constexpr u64 kDirectPairs = 64;
+// Batches of solutions up to this size are put in order by insertion.
+constexpr std::size_t kInsertionSortLimit = 16;
 
-// One half of the primes of b: every way of sending each prime power into u,
-// into v or into neither, with the ratio u/v (or v/u) modulo a.
-struct Entry {
-  u64 key, u, v;
+// Products modulo a below 2^32, by Barrett's reduction instead of a hardware
+// division: with m = floor((2^64 - 1)/a) >= 2^64/a - 1, the estimate
+// floor(t*m / 2^64) of floor(t/a), for t < 2^64, is low by at most one, so one
+// subtraction corrects the remainder.
+struct SmallModulus {
+  u64 a, m;
+  explicit SmallModulus(u64 modulus) : a(modulus), m(~u64{0} / modulus) {}
+  u64 Mul(u64 x, u64 y) const { return Reduce(x * y); }
+  u64 Reduce(u64 t) const {
+    const u64 q = High64(static_cast<u128>(t) * m);
+    u64 r = t - q * a;
+    if (r >= a) r -= a;
+    return r;
+  }
 };
 
-// Chained hash of halfB's keys; a bucket counts only when stamped with the
-// current generation, so that nothing needs clearing between calls.
-struct Bucket {
-  std::uint32_t stamp;
-  std::int32_t head;
+// Any modulus below 2^64, by one hardware division a product.
+struct WordModulus {
+  u64 a;
+  explicit WordModulus(u64 modulus) : a(modulus) {}
+  u64 Mul(u64 x, u64 y) const { return MulMod(x, y, a); }
+  u64 Reduce(u64 x) const { return x % a; }
+};
+
+// A half: for each entry, how its primes are sent into u and v, and its key.
+struct Half {
+  std::vector<u64> keys, us, vs;
+  std::size_t size = 0;
+  void Reserve(std::size_t count) {
+    if (keys.size() < count) {
+      keys.resize(count);
+      us.resize(count);
+      vs.resize(count);
+    }
+  }
+};
+
+// Open-addressing table of the keys of half B, at most an eighth full so that
+// nearly every probe of a key that is not there ends at its first slot.
+struct Slot {
+  u64 key;
+  std::int32_t head;  // first entry of B with this key; -1: empty
 };
 
 // The solver's working storage, one per thread, reused from call to call.
 struct Workspace {
-  std::vector<Entry> halfA, halfB;  // A holds v/u, B holds u/v: a match is keyA = -keyB
-  std::vector<u64> inverses;
+  Half halfA, halfB;
+  std::vector<u64> powers;  // p^0 .. p^(2e) mod a of each prime, one after the other
+  std::vector<std::size_t> offsets;  // where each prime's powers start
   std::vector<int> order, membersA, membersB;
-  std::vector<Bucket> buckets;
+  std::vector<Slot> slots;
   std::vector<std::int32_t> chainNext;
-  std::uint32_t generation = 0;
+  std::vector<std::uint32_t> usedSlots;
 };
 
 thread_local Workspace work;
 
-inline std::size_t BucketOf(u64 key, int bucketBits) {
-  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> (64 - bucketBits));
+inline std::size_t SlotOf(u64 key, int bits) {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> (64 - bits));
 }
 
 class Collector {
@@ -45,10 +79,13 @@ class Collector {
   // u and v coprime, u*v dividing b, a dividing u + v.
   void Offer(u64 u, u64 v) {
     if (u > v || (u == v && !(u == 1 && limits_.allowEqual))) return;
-    const u128 h = (static_cast<u128>(u) + v) / a_;
-    const u128 x = h * (b_ / v);
+    // h = (u + v)/a, of at most 65 bits over a >= 2: one hardware division.
+    const u128 sum = static_cast<u128>(u) + v;
+    u64 unused;
+    const u64 h = DivideWide(High64(sum), Low64(sum), a_, unused);
+    const u128 x = static_cast<u128>(h) * (b_ / v);
     if (x >= ceiling_ || x <= limits_.xAbove || x <= floor_) return;
-    const u128 y = h * (b_ / u);
+    const u128 y = static_cast<u128>(h) * (b_ / u);
     if (limits_.yAtMost != 0 && y > limits_.yAtMost) return;
     if (limits_.parity != 0) {
       const bool odd = limits_.parity == 1;
@@ -59,7 +96,17 @@ class Collector {
   }
 
   bool Finish() {
-    std::sort(out_.begin(), out_.end(), [](const Pair& l, const Pair& r) { return l.x > r.x; });
+    // A node has a pair or two as a rule: insertion sorts them at once.
+    if (out_.size() <= kInsertionSortLimit) {
+      for (std::size_t i = 1; i < out_.size(); ++i) {
+        const Pair pair = out_[i];
+        std::size_t j = i;
+        for (; j > 0 && out_[j - 1].x < pair.x; --j) out_[j] = out_[j - 1];
+        out_[j] = pair;
+      }
+    } else {
+      std::sort(out_.begin(), out_.end(), [](const Pair& l, const Pair& r) { return l.x > r.x; });
+    }
     if (out_.size() > limit_) {
       out_.resize(limit_);
       complete_ = false;
@@ -90,7 +137,7 @@ void TryAll(const PrimePower* factors, int count, u64 a, bool checkSum, u64 u, u
   if (count == 0) {
     if (checkSum) {
       const u128 sum = static_cast<u128>(u) + v;
-      if (((sum >> 64) == 0 ? Low64(sum) % a : ModWide(sum, a)) != 0) return;
+      if ((FitsWord(sum) ? Low64(sum) % a : ModWide(sum, a)) != 0) return;
     }
     collector.Offer(u, v);
     return;
@@ -104,110 +151,173 @@ void TryAll(const PrimePower* factors, int count, u64 a, bool checkSum, u64 u, u
   }
 }
 
-// factors[i] for i in `members` go into `half`; `inverted` keeps v/u instead of u/v.
-void FillHalf(const PrimePower* factors, const std::vector<int>& members, u64 a, bool inverted,
-              std::vector<Entry>& half) {
-  half.assign(1, {1 % a, 1, 1});
-  for (int index : members) {
-    const PrimePower& f = factors[index];
-    const std::size_t before = half.size();
-    const u64 prime = f.prime % a;
-    const u64 inverse = work.inverses[static_cast<std::size_t>(index)];
-    const u64 up = inverted ? inverse : prime;
-    const u64 down = inverted ? prime : inverse;
-    u64 power = 1, upPower = 1, downPower = 1;
-    for (int e = 1; e <= f.exponent; ++e) {
-      power *= f.prime;
-      upPower = MulMod(upPower, up, a);
-      downPower = MulMod(downPower, down, a);
-      for (std::size_t i = 0; i < before; ++i) {
-        const Entry entry = half[i];
-        half.push_back({MulMod(entry.key, upPower, a), entry.u * power, entry.v});
-        half.push_back({MulMod(entry.key, downPower, a), entry.u, entry.v * power});
+// The meet in the middle, without a modular inverse. Split the primes of b
+// into halves A and B, with P and Q the products of their full prime powers.
+// Multiplying u + v = uA*uB + vA*vB = 0 (mod a) by the unit (P/vA)*(Q/uB) gives
+//   uA*(P/vA) * Q  =  -P * vB*(Q/uB)   (mod a),
+// a key of half A against a key of half B. Each prime p^e of a half adds a
+// factor p^c with c running over 0..2e: for half A, c = e + f when p^f goes
+// into u, e - g when p^g goes into v, e when it goes into neither (for half B
+// the same with u and v exchanged). A half's keys are thus its initial
+// constant times the divisors of its product squared.
+template <typename Modulus>
+class MeetInTheMiddle {
+ public:
+  MeetInTheMiddle(const Modulus& modulus, const PrimePower* factors, int count)
+      : mod_(modulus), factors_(factors), count_(count), w_(work) {}
+
+  void Run(Collector& collector) {
+    Split();
+    Powers();
+    // The constants: Q for half A, -P for half B.
+    const u64 productA = FullProduct(w_.membersA);
+    const u64 productB = FullProduct(w_.membersB);
+    Fill(w_.membersA, productB, false, w_.halfA);
+    Fill(w_.membersB, productA == 0 ? 0 : mod_.a - productA, true, w_.halfB);
+    Index();
+    Probe(collector);
+  }
+
+ private:
+  // Balances the halves by their numbers of entries, the largest exponents first.
+  void Split() {
+    std::vector<int>& order = w_.order;
+    order.resize(static_cast<std::size_t>(count_));
+    for (int i = 0; i < count_; ++i) order[static_cast<std::size_t>(i)] = i;
+    std::sort(order.begin(), order.end(),
+              [this](int l, int r) { return factors_[l].exponent > factors_[r].exponent; });
+    w_.membersA.clear();
+    w_.membersB.clear();
+    u64 sizeA = 1, sizeB = 1;
+    for (int index : order) {
+      const u64 ways = 2 * static_cast<u64>(factors_[index].exponent) + 1;
+      if (sizeA <= sizeB) {
+        w_.membersA.push_back(index);
+        sizeA *= ways;
+      } else {
+        w_.membersB.push_back(index);
+        sizeB *= ways;
       }
     }
   }
-}
 
-// Inverses of the primes modulo a with a single modular inversion.
-void InvertPrimes(const PrimePower* factors, int count, u64 a) {
-  std::vector<u64>& inverses = work.inverses;
-  inverses.resize(static_cast<std::size_t>(count));
-  u64 product = 1;
-  for (int i = 0; i < count; ++i) {
-    inverses[static_cast<std::size_t>(i)] = product;  // product of the primes before i
-    product = MulMod(product, factors[i].prime % a, a);
-  }
-  u64 inverse = InverseMod(product, a);
-  for (int i = count - 1; i >= 0; --i) {
-    inverses[static_cast<std::size_t>(i)] = MulMod(inverses[static_cast<std::size_t>(i)], inverse, a);
-    inverse = MulMod(inverse, factors[i].prime % a, a);
-  }
-}
-
-void MeetInTheMiddle(const PrimePower* factors, int count, u64 a, Collector& collector) {
-  Workspace& w = work;
-  std::vector<int>& order = w.order;
-  std::vector<int>& membersA = w.membersA;
-  std::vector<int>& membersB = w.membersB;
-  std::vector<Entry>& halfA = w.halfA;
-  std::vector<Entry>& halfB = w.halfB;
-  std::vector<Bucket>& buckets = w.buckets;
-  std::vector<std::int32_t>& chainNext = w.chainNext;
-  InvertPrimes(factors, count, a);
-  // Balance the two halves by their numbers of assignments.
-  order.resize(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
-  std::sort(order.begin(), order.end(), [&](int l, int r) { return factors[l].exponent > factors[r].exponent; });
-  membersA.clear();
-  membersB.clear();
-  u64 sizeA = 1, sizeB = 1;
-  for (int index : order) {
-    const u64 ways = 2 * static_cast<u64>(factors[index].exponent) + 1;
-    if (sizeA <= sizeB) {
-      membersA.push_back(index);
-      sizeA *= ways;
-    } else {
-      membersB.push_back(index);
-      sizeB *= ways;
+  // p^0 .. p^(2e) mod a for every prime, at offsets[i].
+  void Powers() {
+    w_.powers.clear();
+    w_.offsets.clear();
+    for (int i = 0; i < count_; ++i) {
+      w_.offsets.push_back(w_.powers.size());
+      const u64 prime = mod_.Reduce(factors_[i].prime);
+      u64 power = mod_.Reduce(1);
+      for (int c = 0; c <= 2 * factors_[i].exponent; ++c) {
+        w_.powers.push_back(power);
+        power = mod_.Mul(power, prime);
+      }
     }
   }
-  FillHalf(factors, membersA, a, true, halfA);
-  FillHalf(factors, membersB, a, false, halfB);
 
-  const std::size_t entries = halfB.size();
-  int bucketBits = 1;
-  while ((static_cast<std::size_t>(1) << bucketBits) < 2 * entries) ++bucketBits;
-  const std::size_t bucketCount = static_cast<std::size_t>(1) << bucketBits;
-  if (buckets.size() < bucketCount) {
-    buckets.assign(bucketCount, {0, -1});
-    w.generation = 0;
-  }
-  if (++w.generation == 0) {
-    std::fill(buckets.begin(), buckets.end(), Bucket{0, -1});
-    w.generation = 1;
-  }
-  const std::uint32_t generation = w.generation;
-  chainNext.resize(entries);
-  for (std::size_t i = 0; i < entries; ++i) {
-    Bucket& bucket = buckets[BucketOf(halfB[i].key, bucketBits)];
-    if (bucket.stamp != generation) {
-      bucket.stamp = generation;
-      bucket.head = -1;
+  u64 FullProduct(const std::vector<int>& members) const {
+    u64 product = mod_.Reduce(1);
+    for (int index : members) {
+      product = mod_.Mul(product, w_.powers[w_.offsets[static_cast<std::size_t>(index)] +
+                                            static_cast<std::size_t>(factors_[index].exponent)]);
     }
-    chainNext[i] = bucket.head;
-    bucket.head = static_cast<std::int32_t>(i);
+    return product;
   }
-  for (const Entry& entry : halfA) {
-    const u64 wanted = entry.key == 0 ? 0 : a - entry.key;
-    const Bucket& bucket = buckets[BucketOf(wanted, bucketBits)];
-    if (bucket.stamp != generation) continue;
-    for (std::int32_t j = bucket.head; j >= 0; j = chainNext[static_cast<std::size_t>(j)]) {
-      const Entry& match = halfB[static_cast<std::size_t>(j)];
-      if (match.key == wanted) collector.Offer(entry.u * match.u, entry.v * match.v);
+
+  // The entries of a half; `swapped`: half B, where c > e sends p into v.
+  void Fill(const std::vector<int>& members, u64 constant, bool swapped, Half& half) const {
+    std::size_t total = 1;
+    for (int index : members) total *= 2 * static_cast<std::size_t>(factors_[index].exponent) + 1;
+    half.Reserve(total);
+    u64* keys = half.keys.data();
+    u64* us = half.us.data();
+    u64* vs = half.vs.data();
+    keys[0] = constant;
+    us[0] = 1;
+    vs[0] = 1;
+    std::size_t size = 1;
+    for (int index : members) {
+      const PrimePower& f = factors_[index];
+      const u64* powers = w_.powers.data() + w_.offsets[static_cast<std::size_t>(index)];
+      const std::size_t before = size;
+      u64 power = 1;
+      for (int g = 1; g <= f.exponent; ++g) {
+        power *= f.prime;
+        // c = e + g and c = e - g: p^g into one of u and v.
+        const u64 up = powers[f.exponent + g], down = powers[f.exponent - g];
+        u64* above = swapped ? vs : us;  // takes p^g when c = e + g
+        u64* below = swapped ? us : vs;  // takes p^g when c = e - g
+        for (std::size_t i = 0; i < before; ++i) {
+          keys[size + i] = mod_.Mul(keys[i], up);
+          above[size + i] = above[i] * power;
+          below[size + i] = below[i];
+        }
+        size += before;
+        for (std::size_t i = 0; i < before; ++i) {
+          keys[size + i] = mod_.Mul(keys[i], down);
+          below[size + i] = below[i] * power;
+          above[size + i] = above[i];
+        }
+        size += before;
+      }
+      // The entries kept as they are take the factor p^e.
+      const u64 middle = powers[f.exponent];
+      for (std::size_t i = 0; i < before; ++i) keys[i] = mod_.Mul(keys[i], middle);
+    }
+    half.size = size;
+  }
+
+  // The keys of half B in the table.
+  void Index() {
+    const std::size_t entries = w_.halfB.size;
+    bits_ = 3;
+    while ((std::size_t{1} << bits_) < 8 * entries) ++bits_;
+    const std::size_t size = std::size_t{1} << bits_;
+    if (w_.slots.size() < size) w_.slots.assign(size, {0, -1});
+    w_.chainNext.resize(entries);
+    w_.usedSlots.clear();
+    const std::size_t mask = size - 1;
+    for (std::size_t i = 0; i < entries; ++i) {
+      const u64 key = w_.halfB.keys[i];
+      std::size_t at = SlotOf(key, bits_);
+      while (w_.slots[at].head >= 0 && w_.slots[at].key != key) at = (at + 1) & mask;
+      Slot& slot = w_.slots[at];
+      if (slot.head < 0) {
+        slot.key = key;
+        w_.usedSlots.push_back(static_cast<std::uint32_t>(at));
+      }
+      w_.chainNext[i] = slot.head;
+      slot.head = static_cast<std::int32_t>(i);
     }
   }
-}
+
+  void Probe(Collector& collector) {
+    const std::size_t mask = (std::size_t{1} << bits_) - 1;
+    const Half& a = w_.halfA;
+    const Half& b = w_.halfB;
+    for (std::size_t i = 0; i < a.size; ++i) {
+      const u64 key = a.keys[i];
+      std::size_t at = SlotOf(key, bits_);
+      while (w_.slots[at].head >= 0) {
+        if (w_.slots[at].key == key) {
+          for (std::int32_t j = w_.slots[at].head; j >= 0; j = w_.chainNext[static_cast<std::size_t>(j)]) {
+            collector.Offer(a.us[i] * b.us[static_cast<std::size_t>(j)], a.vs[i] * b.vs[static_cast<std::size_t>(j)]);
+          }
+          break;
+        }
+        at = (at + 1) & mask;
+      }
+    }
+    for (std::uint32_t at : w_.usedSlots) w_.slots[at].head = -1;
+  }
+
+  const Modulus& mod_;
+  const PrimePower* factors_;
+  int count_;
+  Workspace& w_;
+  int bits_ = 0;
+};
 
 }  // namespace
 
@@ -219,8 +329,12 @@ bool SolvePairs(u64 a, u64 b, const PrimePower* factors, int factorCount, const 
   for (int i = 0; i < factorCount && pairs <= kDirectPairs; ++i) pairs *= 2 * static_cast<u64>(factors[i].exponent) + 1;
   if (a == 1 || pairs <= kDirectPairs) {
     TryAll(factors, factorCount, a, a != 1, 1, 1, collector);
+  } else if (a < (u64{1} << 32)) {
+    const SmallModulus modulus(a);
+    MeetInTheMiddle<SmallModulus>(modulus, factors, factorCount).Run(collector);
   } else {
-    MeetInTheMiddle(factors, factorCount, a, collector);
+    const WordModulus modulus(a);
+    MeetInTheMiddle<WordModulus>(modulus, factors, factorCount).Run(collector);
   }
   return collector.Finish();
 }
@@ -234,8 +348,11 @@ void TryPairs(u64 a, u64 b, u128 high, u128 low, u64 step, const PairLimits& lim
     if (remainder == 0) {
       const u128 y = DivideWideBy(b + cofactor, a);
       const bool ordered = limits.allowEqual ? y >= x : y > x;
-      const bool parityFits = limits.parity == 0 || (((x & 1) == 1) == (limits.parity == 1) && ((y & 1) == 1) == (limits.parity == 1));
-      if (ordered && x > limits.xAbove && (limits.yAtMost == 0 || y <= limits.yAtMost) && parityFits) out.push_back({x, y});
+      const bool oddX = (x & 1) == 1, oddY = (y & 1) == 1;
+      const bool parityFits = limits.parity == 0 || (oddX == (limits.parity == 1) && oddY == (limits.parity == 1));
+      if (ordered && x > limits.xAbove && (limits.yAtMost == 0 || y <= limits.yAtMost) && parityFits) {
+        out.push_back({x, y});
+      }
     }
     if (x < low + step) break;
   }
