@@ -2,7 +2,7 @@
 // (egyptian_reference, the same program on the one-move-at-a-time search):
 // both must print the same bytes for the same answers. Worked examples with
 // every paging answer at every prompt, then random scripts of several
-// calculations each.
+// calculations each; the program runs on one to four worker threads in turn.
 //
 // A longer run: EGYPTIAN_DIFFERENTIAL_SCRIPTS=N (default 400, 8 calculations
 // each) and EGYPTIAN_DIFFERENTIAL_SEED=S (the first seed, default 1), e.g.
@@ -29,8 +29,19 @@ using Answers = std::vector<std::string>;
 
 constexpr int kSeconds = 120;
 
+// Where two outputs part, with some context.
+std::string Parting(const std::string& fast, const std::string& slow) {
+  std::size_t at = 0;
+  while (at < fast.size() && at < slow.size() && fast[at] == slow[at]) ++at;
+  const std::size_t from = at > 300 ? at - 300 : 0;
+  return "outputs differ at byte " + std::to_string(at) + "\n--- program:\n" + fast.substr(from, 600) +
+         "\n--- reference:\n" + slow.substr(from, 600);
+}
+
 // Where the two transcripts part, with some context, or "" when they agree.
-std::string Difference(const std::string& script) {
+// The program searches on `threads` worker threads.
+std::string Difference(const std::string& script, int threads = 2) {
+  setenv("EGYPTIAN_THREADS", std::to_string(threads).c_str(), 1);
   const ProgramRun fast = RunProgram(script, kSeconds);
   const ProgramRun slow = RunProgram(script, kSeconds, EGYPTIAN_REFERENCE_BINARY);
   if (fast.timedOut || slow.timedOut) return fast.timedOut ? "the program timed out" : "the reference timed out";
@@ -38,11 +49,7 @@ std::string Difference(const std::string& script) {
     return "exit status " + std::to_string(fast.exitStatus) + " against " + std::to_string(slow.exitStatus);
   }
   if (fast.output == slow.output) return "";
-  std::size_t at = 0;
-  while (at < fast.output.size() && at < slow.output.size() && fast.output[at] == slow.output[at]) ++at;
-  const std::size_t from = at > 300 ? at - 300 : 0;
-  return "outputs differ at byte " + std::to_string(at) + "\n--- program:\n" + fast.output.substr(from, 600) +
-         "\n--- reference:\n" + slow.output.substr(from, 600);
+  return "on " + std::to_string(threads) + " threads, " + Parting(fast.output, slow.output);
 }
 
 std::string Script(const Answers& answers) {
@@ -103,6 +110,11 @@ const Example kExamples[] = {
     {"FourOverThousandNine", {"4", "1009", "0"}},
     {"TwoThirdsOddFromSixUnknowns", {"2", "3", "1", "2", "1", "0", "0", "6", "0"}},
     {"ThreeSeventhsType1UpToTenThousandFiveUnknowns", {"3", "7", "1", "1", "0", "0", "10000", "5", "0"}},
+    // Bounded by M: cut by the least sums and the prime powers of the remainders.
+    {"FourSeventeenthsUpToHundred", {"4", "17", "1", "2", "0", "0", "100", "0", "0"}},
+    {"FiveOverHundredTwentyOneUpToHundredFiftyNoSolution", {"5", "121", "1", "2", "0", "0", "150", "0", "0"}},
+    {"FourSeventeenthsType1UpToForty", {"4", "17", "1", "1", "0", "0", "40", "0", "0"}},
+    {"ThreeOverThirtySevenOddUpToThreeHundred", {"3", "37", "1", "2", "1", "0", "300", "0", "0"}},
     // Remainders beyond machine words.
     {"BeyondWordsTwoUnknowns", {"18446744073709551617", "36893488147419103232", "0"}},
     {"BeyondWordsThreeUnknowns", {"36893488147419103233", "55340232221128654848", "0"}},
@@ -122,9 +134,9 @@ TEST_P(DifferentialExample, SameTranscriptWhateverThePagingAnswers) {
     paging.push_back("-1");
     pagings.push_back(paging);
   }
-  for (const Answers& paging : pagings) {
-    const std::string script = OneCalculation(example.problem, paging);
-    EXPECT_EQ(Difference(script), "") << "script:\n" << script;
+  for (std::size_t i = 0; i < pagings.size(); ++i) {
+    const std::string script = OneCalculation(example.problem, pagings[i]);
+    EXPECT_EQ(Difference(script, static_cast<int>(i % 4) + 1), "") << "script:\n" << script;
   }
 }
 
@@ -194,7 +206,7 @@ TEST(DifferentialRandom, SameTranscriptOnRandomProblemsAndPagingAnswers) {
   int failures = 0;
   for (long seed = first; seed < first + scripts && failures < 5; ++seed) {
     const std::string script = RandomScript(static_cast<std::uint64_t>(seed), 8);
-    const std::string difference = Difference(script);
+    const std::string difference = Difference(script, static_cast<int>(seed % 4) + 1);
     if (difference.empty()) continue;
     ++failures;
     ADD_FAILURE() << "seed " << seed << " (EGYPTIAN_DIFFERENTIAL_SEED=" << seed
@@ -240,6 +252,52 @@ TEST(DifferentialRandom, SameTranscriptBeyondMachineWords) {
     const std::string script = OneCalculation(problem, {"0"});
     EXPECT_EQ(Difference(script), "") << "script:\n" << script;
   }
+}
+
+// P/Q = 1/x1 + 1/x2 + 1/x3, or 1/x2 + 1/x3, with x1 below 10, x2 of 3000 to
+// 20000 and x3 the product of two or three primes of 28 to 46 bits: the last
+// two unknowns under x1 have remainders beyond 64 (and often 128) bits with
+// few divisors over long ranges, which the program takes from the divisors and
+// the step-by-step search scans. With possibly equal unknowns now and then,
+// and a bound M that the solution meets.
+TEST(DifferentialRandom, SameTranscriptWithDivisorsBeyondMachineWords) {
+  SmallRandom rng(11);
+  for (int i = 0; i < 16; ++i) {
+    NTL::ZZ big(1);
+    for (int j = rng.Between(2, 3); j > 0; --j) {
+      big *= NTL::NextPrime(NTL::conv<NTL::ZZ>(static_cast<unsigned long>(rng.Next() >> rng.Between(18, 36))));
+    }
+    NTL::ZZ p(1), q(rng.Between(3000, 20000));
+    p = p * big + q;
+    q *= big;
+    if (!rng.OneIn(3)) {
+      const NTL::ZZ x1(rng.Between(2, 9));
+      p = p * x1 + q;
+      q *= x1;
+    }
+    const NTL::ZZ g = NTL::GCD(p, q);
+    p /= g;
+    q /= g;
+    std::ostringstream pText, qText, maxText;
+    pText << p;
+    qText << q;
+    maxText << big * 2;
+    Answers problem = {pText.str(), qText.str()};
+    switch (rng.Below(3)) {
+      case 0: problem.push_back("0"); break;
+      case 1: problem.insert(problem.end(), {"1", "1", "0", "0", "0", "0", "0"}); break;
+      default: problem.insert(problem.end(), {"1", "2", "0", "0", maxText.str(), "0", "0"}); break;
+    }
+    const Answers pagings[] = {{"0"}, {"-3"}, {"+1", "-1"}};
+    const std::string script = OneCalculation(problem, pagings[rng.Below(3)]);
+    EXPECT_EQ(Difference(script, i % 4 + 1), "") << "script:\n" << script;
+  }
+}
+
+// Bounded by M without a solution for any n: the program cuts nearly all of
+// what the step-by-step search goes through, and stops raising n early.
+TEST(DifferentialRandom, SameTranscriptWithoutSolutionUpToM) {
+  EXPECT_EQ(Difference(OneCalculation({"4", "17", "1", "2", "0", "0", "50", "0", "0"}, {"0"})), "");
 }
 
 }  // namespace

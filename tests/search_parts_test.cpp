@@ -1,6 +1,7 @@
-// The machine-word pieces of the search against plain NTL arithmetic and
-// brute force: 128-bit helpers, factorisation, and the solver of the last two
-// unknowns with its batches.
+// The pieces of the search against plain NTL arithmetic and brute force:
+// 128-bit helpers, factorisation in words and beyond, and the solvers of the
+// last two unknowns (from divisors in words and in big integers, and by
+// trials) with their batches.
 #include <gtest/gtest.h>
 
 #include <NTL/ZZ.h>
@@ -8,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "search/factorization.h"
+#include "search/wide_pairs.h"
 #include "search/words/factoring.h"
 #include "search/words/pair_solver.h"
 #include "search/words/words.h"
@@ -234,6 +237,122 @@ TEST(PairSolver, ManySolutionsOfOneRemainderComeInOrderedBatches) {
     ASSERT_EQ(FromWord(b) * (x + y), x * y) << i;
   }
   EXPECT_TRUE(all.back().x == b + 1 && all.back().y == static_cast<u128>(b) * (b + 1));
+}
+
+// Trials over the whole range give the brute force's solutions, in order.
+TEST(PairSolver, TrialsOverTheRangeFindTheSameSolutions) {
+  SmallRandom rng(3);
+  std::size_t solutions = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const u64 b = rng.Below(4) == 0 ? 27720 : 1 + rng.Below(3000);
+    const u64 a = 1 + rng.Below(rng.Below(3) == 0 ? 6 : 2 * b);
+    if (Gcd64(a, b) != 1 || 2 * b / a <= b / a) continue;
+    PairLimits limits;
+    limits.allowEqual = rng.Below(2) == 0;
+    limits.parity = static_cast<int>(rng.Below(3));
+    if (rng.Below(3) == 0) limits.yAtMost = 1 + rng.Below(4 * b * b / a + 2);
+    std::vector<Pair> found;
+    TryPairs(a, b, 2 * b / a, b / a + 1, 1, limits, found);
+    ExpectSamePairs(found, BruteForcePairs(a, b, limits), a, b);
+    solutions += found.size();
+  }
+  EXPECT_GT(solutions, 1000u);
+}
+
+std::vector<Pair> WordsOf(const std::vector<WidePair>& pairs) {
+  std::vector<Pair> words;
+  for (const WidePair& p : pairs) words.push_back({ToU128(p.x), ToU128(p.y)});
+  return words;
+}
+
+// The solver in big integers on fractions small enough for the brute force,
+// whole and in batches.
+TEST(WidePairSolver, FindsExactlyTheBruteForceSolutionsInDecreasingOrder) {
+  SmallRandom rng(4);
+  for (int i = 0; i < 600; ++i) {
+    const u64 composites[] = {720720, 27720, 55440, 2 * 3 * 5 * 7 * 11 * 13 * 17};
+    const u64 b = rng.Below(3) == 0 ? composites[rng.Below(4)] : 1 + rng.Below(3000);
+    const u64 a = 1 + rng.Below(rng.Below(3) == 0 ? 6 : 2 * b);
+    if (Gcd64(a, b) != 1) continue;
+    PairLimits limits;
+    limits.allowEqual = rng.Below(2) == 0;
+    limits.parity = static_cast<int>(rng.Below(3));
+    if (rng.Below(3) == 0) limits.xAbove = b / a + rng.Below(b / a + 3);
+    if (rng.Below(3) == 0) limits.yAtMost = 1 + rng.Below(4 * b * b / a + 2);
+    WideLimits wide;
+    wide.xLow = FromWord(limits.xAbove + 1);
+    wide.xHigh = FromWord(2 * b / a);
+    wide.yHigh = FromWord(limits.yAtMost);
+    wide.parity = limits.parity;
+    wide.allowEqual = limits.allowEqual;
+    Factorization factors;
+    ASSERT_TRUE(FactorValue(FromWord(b), factors));
+    const std::vector<Pair> expected = BruteForcePairs(a, b, limits);
+    std::vector<WidePair> all, batch;
+    ZZ ceiling(0);
+    const std::size_t limit = 1 + rng.Below(3);
+    for (;;) {
+      const bool complete = SolveWidePairs(FromWord(a), FromWord(b), factors, wide, ceiling, limit, batch);
+      all.insert(all.end(), batch.begin(), batch.end());
+      if (complete || batch.empty()) break;
+      ceiling = batch.back().x;
+    }
+    ExpectSamePairs(WordsOf(all), expected, a, b);
+  }
+}
+
+// 2/Q for Q beyond 64 bits: as many solutions as Q^2 has divisors below Q that
+// are congruent to -Q modulo 2, each exact, in decreasing order of x.
+TEST(WidePairSolver, TwoOverLargeDenominatorsFromTheirDivisors) {
+  struct Case {
+    const char* q;
+    std::size_t solutions;
+  };
+  const Case cases[] = {{"18446744073709551617", 4},               // 2^64 + 1 = 274177 * 67280421310721
+                        {"36472996377170786403", 41},              // 3^41
+                        {"1856910058928070412348686333", 4},       // 3 (2^89 - 1)
+                        {"1000000000000000000000007", 1},          // a prime
+                        {"340282366920938463463374607431768211457", 4}};  // 2^128 + 1
+  for (const Case& c : cases) {
+    const ZZ q = Big(c.q);
+    Factorization factors;
+    ASSERT_TRUE(FactorValue(q, factors, FactorEffort::kThorough)) << c.q;
+    EXPECT_EQ(ProductOf(factors), q);
+    for (const BigPrimePower& f : factors.bigs) EXPECT_TRUE(NTL::ProbPrime(f.prime)) << f.prime;
+    WideLimits limits;
+    limits.xLow = q / 2 + 1;
+    limits.xHigh = q;
+    std::vector<WidePair> pairs;
+    ASSERT_TRUE(SolveWidePairs(ZZ(2), q, factors, limits, ZZ(0), 1000, pairs)) << c.q;
+    ASSERT_EQ(pairs.size(), c.solutions) << c.q;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+      EXPECT_EQ(2 * pairs[i].x * pairs[i].y, q * (pairs[i].x + pairs[i].y)) << c.q;
+      if (i > 0) {
+        EXPECT_LT(pairs[i].x, pairs[i - 1].x);
+      }
+    }
+  }
+}
+
+// Values beyond 64 bits with small and large prime factors factor completely.
+TEST(Factoring, ValuesBeyondWordsFactorCompletely) {
+  const char* values[] = {"100000000000000000001",                         // 73 * 137 * 1676321 * 5964848081
+                          "10000000000000431000000000002257",              // (10^15 + 37) (10^16 + 61)
+                          "340282366920938463463374607431768211457",       // 2^128 + 1
+                          "1267650600228229401496703205376"};              // 2^100
+  for (const char* text : values) {
+    const ZZ value = Big(text);
+    Factorization factors;
+    ASSERT_TRUE(FactorValue(value, factors, FactorEffort::kThorough)) << text;
+    EXPECT_EQ(ProductOf(factors), value) << text;
+    for (std::size_t i = 0; i < factors.words.size(); ++i) {
+      EXPECT_TRUE(IsPrime64(factors.words[i].prime));
+      if (i > 0) {
+        EXPECT_LT(factors.words[i - 1].prime, factors.words[i].prime);
+      }
+    }
+    for (const BigPrimePower& f : factors.bigs) EXPECT_TRUE(NTL::ProbPrime(f.prime)) << f.prime;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "search/pair_node.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "search/bounds.h"
 #include "search/zz_words.h"
@@ -9,18 +10,29 @@ namespace {
 
 using NTL::ZZ;
 
-// A range of at most this many admissible x is tried one x at a time: one
-// division each, against a divisor search whose two halves take some hundred
-// modular products on a typical node.
+// The divisor search costs about twice the square root of the number of
+// divisor pairs, tau = the product of 2e + 1 over the prime powers p^e of b,
+// in modular products of words (its two halves), plus a fixed part of some
+// fifty; a trial of one x costs about two of them in words (one division),
+// and in big integers, against a search whose keys are big integers too,
+// about a quarter of an entry. So the range is tried one x at a time when it
+// holds at most kWordTrialMax admissible values or sqrt(tau) (words), or at
+// most kWideTrialMax or 4 sqrt(tau) (big integers).
 constexpr u128 kWordTrialMax = 64;
-// In big integers a trial costs a few products, the wide divisor search a few
-// hundred: trials pay for longer ranges.
 constexpr long kWideTrialMax = 1024;
+constexpr double kWideTrialsPerRoot = 4;
 // Trials are made this many at a time, so that a long scan lets the caller
 // check for a stop between slices.
 constexpr u128 kTrialSlice = 4096;
 // A divisor search hands out at most this many solutions at a time.
 constexpr std::size_t kPairBatch = 1 << 16;
+
+// tau, the number of divisors of b^2 (as a double: it may pass 2^64).
+double DivisorPairs(const PrimePower* factors, std::size_t count) {
+  double pairs = 1;
+  for (std::size_t i = 0; i < count; ++i) pairs *= 2.0 * factors[i].exponent + 1;
+  return pairs;
+}
 
 u128 RoundUpWord(const SearchSetup& setup, u128 value) {
   if (setup.parity != 0 && ((value & 1) == 1) != (setup.parity == 1)) ++value;
@@ -105,7 +117,9 @@ bool StartWordPairNode(PairNode& node, const SearchSetup& setup, u64 a, u64 b, c
   node.limits.allowEqual = setup.type == 1;
   const u128 count = (high - low) / static_cast<u64>(setup.step) + 1;
   node.wantsFactors = factors == nullptr && count > kWordTrialMax;
-  if (factors == nullptr || count <= kWordTrialMax) {
+  const bool trial = factors == nullptr || count <= kWordTrialMax ||
+                     static_cast<double>(count) * static_cast<double>(count) <= DivisorPairs(factors, factorCount);
+  if (trial) {
     node.form = PairForm::kWordTrial;
     node.cursor = high;
     node.low = low;
@@ -162,7 +176,14 @@ bool StartPairNode(PairNode& node, const SearchSetup& setup, const NTL::ZZ& a, c
   NTL::sub(node.t1, high, low);
   NTL::div(node.t1, node.t1, setup.step);
   node.wantsFactors = factors == nullptr && node.t1 >= kWideTrialMax;
-  if (factors == nullptr || node.t1 < kWideTrialMax) {
+  bool trial = factors == nullptr || node.t1 < kWideTrialMax;
+  if (!trial) {
+    double pairs = DivisorPairs(factors->words.data(), factors->words.size());
+    for (const BigPrimePower& f : factors->bigs) pairs *= 2.0 * f.exponent + 1;
+    const double count = NTL::conv<double>(node.t1);
+    trial = count <= kWideTrialsPerRoot * std::sqrt(pairs);
+  }
+  if (trial) {
     node.form = PairForm::kWideTrial;
     node.wideCursor = high;
   } else {
