@@ -85,6 +85,10 @@ bool BeyondLeastSum(int n) {
   return work1 < work2;
 }
 
+// The paging answer -1, tested before every step: without the temporary
+// that NTL's comparison with a machine integer builds.
+bool IsStopAnswer(const ZZ& pageSize) { return NTL::sign(pageSize) < 0 && NTL::NumBits(pageSize) == 1; }
+
 // Sets the search fields of a new n. False when n has passed its upper bound.
 bool PrepareUnknownCount() {
   CalculationState& s = state;
@@ -190,7 +194,7 @@ void RunDriver() {
     }
     SettleUnknownCount();
     while (s.level >= 0) {
-      if (s.pageSize == -1) {
+      if (IsStopAnswer(s.pageSize)) {
         AbandonSearch();
         return;
       }
@@ -199,7 +203,7 @@ void RunDriver() {
       else
         StepType1();
     }
-    if (NTL::sign(s.pageSize) < 0 && s.pageSize != -1 && s.solutionCount != 0) {
+    if (NTL::sign(s.pageSize) < 0 && !IsStopAnswer(s.pageSize) && s.solutionCount != 0) {
       PrintSolutionLine(s.solutionCount, "  :      ", s.savedSolution);
       EndLine();
     }

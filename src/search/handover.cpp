@@ -40,6 +40,9 @@ struct Handover {
   std::uint64_t prefixVersion = 0;  // raised with each prefix event
   bool firstFits = false;           // x[1] of the prefix as a word
   u128 firstWord = 0;
+  // x[1] and x[n] of the current solution as words, when both fit.
+  bool endsInWords = false;
+  u128 first = 0, last = 0;
   bool nodeWide = false;
   u128 node = 0;
   bool pairWide = false;
@@ -166,6 +169,11 @@ const ZZ& AsZZ(const ValueRef& value, ZZ& scratch) {
 void KeepCurrentExtremes(bool first) {
   CalculationState& s = state;
   h.recorded = true;
+  if (h.endsInWords && h.largestInWords && h.smallestInWords) {
+    if (h.largest <= h.last) h.largest = h.last;
+    if (first || h.smallest >= h.first) h.smallest = h.first;
+    return;
+  }
   const ValueRef last = LastValue();
   if (h.largestInWords && last.isWord) {
     if (h.largest <= last.word) h.largest = last.word;
@@ -257,6 +265,14 @@ bool CompletionEndsSearch() {
 
 // --- Reading the events -----------------------------------------------------------
 
+// x[1] and x[n] of a pair in words, for the extremes' quick path.
+void NoteEnds() {
+  const ValueRef first = FirstValue();
+  h.endsInWords = first.isWord;
+  h.first = first.word;
+  h.last = h.pairY;
+}
+
 void ReadPrefix(const Event& event) {
   for (int i = 0; i < event.count; ++i) h.values[static_cast<std::size_t>(i + 1)] = h.chunk->pool[event.index + static_cast<std::size_t>(i)];
   h.prefixLength = event.count;
@@ -329,9 +345,11 @@ bool NextSolution(bool& endsSearch) {
         if (event.wide) {
           h.values[static_cast<std::size_t>(h.n - 1)] = h.chunk->pool[event.index];
           h.values[static_cast<std::size_t>(h.n)] = h.chunk->pool[event.index + 1];
+          h.endsInWords = false;
         } else {
           h.pairX = event.first;
           h.pairY = event.second;
+          NoteEnds();
         }
         endsSearch = PairEndsSearch();
         return true;
@@ -339,6 +357,7 @@ bool NextSolution(bool& endsSearch) {
         h.kind = Kind::kCompletion;
         h.completionLevel = event.count;
         h.completionFirst = h.chunk->pool[event.index];
+        h.endsInWords = false;
         endsSearch = CompletionEndsSearch();
         return true;
     }

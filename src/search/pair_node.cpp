@@ -125,7 +125,8 @@ bool StartWordPairNode(PairNode& node, const SearchSetup& setup, u64 a, u64 b, c
     node.low = low;
   } else {
     node.form = PairForm::kWordDivisors;
-    node.factors.assign(factors, factors + factorCount);
+    node.factors = factors;
+    node.factorCount = factorCount;
     node.ceiling = high + 1;
   }
   return true;
@@ -188,7 +189,7 @@ bool StartPairNode(PairNode& node, const SearchSetup& setup, const NTL::ZZ& a, c
     node.wideCursor = high;
   } else {
     node.form = PairForm::kWideDivisors;
-    node.wideFactors = *factors;
+    node.wideFactors = factors;
     NTL::add(node.wideCeiling, high, 1);
   }
   return true;
@@ -202,7 +203,7 @@ bool NextPairBatch(PairNode& node, const SearchSetup& setup) {
     case PairForm::kWordTrial: NextWordTrials(node, setup); return true;
     case PairForm::kWideTrial: NextWideTrials(node, setup); return true;
     case PairForm::kWordDivisors: {
-      const bool complete = SolvePairs(node.a, node.b, node.factors.data(), static_cast<int>(node.factors.size()),
+      const bool complete = SolvePairs(node.a, node.b, node.factors, static_cast<int>(node.factorCount),
                                        node.limits, node.ceiling, kPairBatch, node.pairs);
       if (complete || node.pairs.empty()) {
         node.form = PairForm::kDone;
@@ -212,7 +213,7 @@ bool NextPairBatch(PairNode& node, const SearchSetup& setup) {
       return true;
     }
     case PairForm::kWideDivisors: {
-      const bool complete = SolveWidePairs(node.wideA, node.wideB, node.wideFactors, node.wideLimits,
+      const bool complete = SolveWidePairs(node.wideA, node.wideB, *node.wideFactors, node.wideLimits,
                                            node.wideCeiling, kPairBatch, node.widePairs);
       if (complete || node.widePairs.empty()) {
         node.form = PairForm::kDone;

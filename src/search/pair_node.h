@@ -33,13 +33,14 @@ struct PairNode {
   // Word forms: the remainder, the x still to try (trial: cursor down to low;
   // divisors: below ceiling) and the limits of the word solver.
   u64 a = 0, b = 0;
-  std::vector<PrimePower> factors;
+  const PrimePower* factors = nullptr;  // the caller's, kept until the node is done
+  std::size_t factorCount = 0;
   PairLimits limits;
   u128 cursor = 0, low = 0;
   u128 ceiling = 0;
   // Wide forms: the same in NTL integers.
   NTL::ZZ wideA, wideB, wideCursor;
-  Factorization wideFactors;
+  const Factorization* wideFactors = nullptr;  // the caller's, kept until the node is done
   WideLimits wideLimits;
   NTL::ZZ wideCeiling, t1, t2, t3;
   // The last batch: `pairs` in the word forms, `widePairs` in the wide ones.
@@ -49,7 +50,8 @@ struct PairNode {
 
 // Starts the node of remainder a/b (in lowest terms, both below 2^64) after
 // x[n-2] = previous (0 when n = 2), with the factorisation of b when known
-// (factors null otherwise). False when the range of x is empty.
+// (factors null otherwise), which must stay as it is until the node is done.
+// False when the range of x is empty.
 bool StartWordPairNode(PairNode& node, const SearchSetup& setup, u64 a, u64 b, const PrimePower* factors,
                        std::size_t factorCount, u128 previous);
 

@@ -57,9 +57,6 @@ struct Slot {
 // The solver's working storage, one per thread, reused from call to call.
 struct Workspace {
   Half halfA, halfB;
-  std::vector<u64> powers;  // p^0 .. p^(2e) mod a of each prime, one after the other
-  std::vector<std::size_t> offsets;  // where each prime's powers start
-  std::vector<int> order, membersA, membersB;
   std::vector<Slot> slots;
   std::vector<std::int32_t> chainNext;
   std::vector<std::uint32_t> usedSlots;
@@ -170,63 +167,67 @@ class MeetInTheMiddle {
     Split();
     Powers();
     // The constants: Q for half A, -P for half B.
-    const u64 productA = FullProduct(w_.membersA);
-    const u64 productB = FullProduct(w_.membersB);
-    Fill(w_.membersA, productB, false, w_.halfA);
-    Fill(w_.membersB, productA == 0 ? 0 : mod_.a - productA, true, w_.halfB);
+    const u64 productA = FullProduct(membersA_);
+    const u64 productB = FullProduct(membersB_);
+    Fill(membersA_, productB, false, w_.halfA);
+    Fill(membersB_, productA == 0 ? 0 : mod_.a - productA, true, w_.halfB);
     Index();
     Probe(collector);
   }
 
  private:
+  // The primes of a half, by index into factors_.
+  struct Members {
+    int index[kMaxPrimesOf64];
+    int count = 0;
+    const int* begin() const { return index; }
+    const int* end() const { return index + count; }
+  };
+
   // Balances the halves by their numbers of entries, the largest exponents first.
   void Split() {
-    std::vector<int>& order = w_.order;
-    order.resize(static_cast<std::size_t>(count_));
-    for (int i = 0; i < count_; ++i) order[static_cast<std::size_t>(i)] = i;
-    std::sort(order.begin(), order.end(),
-              [this](int l, int r) { return factors_[l].exponent > factors_[r].exponent; });
-    w_.membersA.clear();
-    w_.membersB.clear();
+    int order[kMaxPrimesOf64];
+    for (int i = 0; i < count_; ++i) {
+      int j = i;
+      for (; j > 0 && factors_[order[j - 1]].exponent < factors_[i].exponent; --j) order[j] = order[j - 1];
+      order[j] = i;
+    }
     u64 sizeA = 1, sizeB = 1;
-    for (int index : order) {
+    for (int k = 0; k < count_; ++k) {
+      const int index = order[k];
       const u64 ways = 2 * static_cast<u64>(factors_[index].exponent) + 1;
       if (sizeA <= sizeB) {
-        w_.membersA.push_back(index);
+        membersA_.index[membersA_.count++] = index;
         sizeA *= ways;
       } else {
-        w_.membersB.push_back(index);
+        membersB_.index[membersB_.count++] = index;
         sizeB *= ways;
       }
     }
   }
 
-  // p^0 .. p^(2e) mod a for every prime, at offsets[i].
+  // p^0 .. p^(2e) mod a for every prime, from powers_[offsets_[i]].
   void Powers() {
-    w_.powers.clear();
-    w_.offsets.clear();
+    int used = 0;
     for (int i = 0; i < count_; ++i) {
-      w_.offsets.push_back(w_.powers.size());
+      offsets_[i] = used;
       const u64 prime = mod_.Reduce(factors_[i].prime);
       u64 power = mod_.Reduce(1);
       for (int c = 0; c <= 2 * factors_[i].exponent; ++c) {
-        w_.powers.push_back(power);
+        powers_[used++] = power;
         power = mod_.Mul(power, prime);
       }
     }
   }
 
-  u64 FullProduct(const std::vector<int>& members) const {
+  u64 FullProduct(const Members& members) const {
     u64 product = mod_.Reduce(1);
-    for (int index : members) {
-      product = mod_.Mul(product, w_.powers[w_.offsets[static_cast<std::size_t>(index)] +
-                                            static_cast<std::size_t>(factors_[index].exponent)]);
-    }
+    for (int index : members) product = mod_.Mul(product, powers_[offsets_[index] + factors_[index].exponent]);
     return product;
   }
 
   // The entries of a half; `swapped`: half B, where c > e sends p into v.
-  void Fill(const std::vector<int>& members, u64 constant, bool swapped, Half& half) const {
+  void Fill(const Members& members, u64 constant, bool swapped, Half& half) const {
     std::size_t total = 1;
     for (int index : members) total *= 2 * static_cast<std::size_t>(factors_[index].exponent) + 1;
     half.Reserve(total);
@@ -239,7 +240,7 @@ class MeetInTheMiddle {
     std::size_t size = 1;
     for (int index : members) {
       const PrimePower& f = factors_[index];
-      const u64* powers = w_.powers.data() + w_.offsets[static_cast<std::size_t>(index)];
+      const u64* powers = powers_ + offsets_[index];
       const std::size_t before = size;
       u64 power = 1;
       for (int g = 1; g <= f.exponent; ++g) {
@@ -271,8 +272,7 @@ class MeetInTheMiddle {
   // The keys of half B in the table.
   void Index() {
     const std::size_t entries = w_.halfB.size;
-    bits_ = 3;
-    while ((std::size_t{1} << bits_) < 8 * entries) ++bits_;
+    bits_ = 67 - __builtin_clzll(static_cast<unsigned long long>(entries));  // 2^bits_ >= 8 * entries
     const std::size_t size = std::size_t{1} << bits_;
     if (w_.slots.size() < size) w_.slots.assign(size, {0, -1});
     w_.chainNext.resize(entries);
@@ -316,6 +316,10 @@ class MeetInTheMiddle {
   const PrimePower* factors_;
   int count_;
   Workspace& w_;
+  Members membersA_, membersB_;
+  // All 2e + 1 powers of every prime: at most 2*63 + 15 for a value below 2^64.
+  u64 powers_[2 * 63 + kMaxPrimesOf64];
+  int offsets_[kMaxPrimesOf64];
   int bits_ = 0;
 };
 
