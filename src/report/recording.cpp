@@ -13,7 +13,11 @@ namespace {
 // width of NTL's long.
 constexpr std::int64_t kNeverReached = std::int64_t{1} << 62;
 
-std::int64_t pageLimit = 1;  // |pageSize|, kept beside it
+// pageSize's sign and magnitude, kept beside it: RecordSolution reads them
+// for every solution, and pageSize changes only at the paging prompt (and is 1
+// when a calculation starts).
+long pageSign = 1;
+std::int64_t pageLimit = 1;
 
 std::int64_t CountOf(const NTL::ZZ& value) {
   NTL::ZZ magnitude = NTL::abs(value);
@@ -72,9 +76,10 @@ void RecordSolution() { RecordSolutionWith(kStateAccess); }
 
 void RecordSolutionWith(const SolutionAccess& access) {
   CalculationState& s = state;
-  // Each calculation starts with the paging answer 1.
-  if (s.solutionCount == 0) pageLimit = CountOf(s.pageSize);
-  const long pageSign = NTL::sign(s.pageSize);
+  if (s.solutionCount == 0) {
+    pageSign = NTL::sign(s.pageSize);
+    pageLimit = CountOf(s.pageSize);
+  }
   const bool everyK = pageSign < 0 && pageLimit != 1;
 
   s.solutionCount += 1;
@@ -100,11 +105,12 @@ void RecordSolutionWith(const SolutionAccess& access) {
     SetPrompt(Message(MsgPagePrompt));
     ReadAnswer(AnswerSigned, promptBuffer);
     s.pageSize = inputValue;
+    pageSign = NTL::sign(s.pageSize);
     pageLimit = CountOf(s.pageSize);
     EndLine();
     EndLine();
     s.pageCounter = 0;
   }
 
-  if (NTL::sign(s.pageSize) < 0 && pageLimit != 1) access.keepCopy();
+  if (pageSign < 0 && pageLimit != 1) access.keepCopy();
 }

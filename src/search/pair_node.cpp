@@ -94,7 +94,7 @@ bool StartWordPairNode(PairNode& node, const SearchSetup& setup, u64 a, u64 b, c
   const u128 maxLast = setup.maxLastWord;
   u128 low = std::max<u128>(previous + (setup.type == 2 ? 1 : 0), setup.minFirstWord);
   low = std::max<u128>(low, b / a + 1);
-  u128 high = 2 * static_cast<u128>(b) / a;
+  u128 high = DivideWideBy(2 * static_cast<u128>(b), a);
   if (maxLast != 0) {
     // y <= M: 1/x = r - 1/y >= r - 1/M, so x >= b*M / (a*M - b).
     u128 aM, bM;
@@ -115,7 +115,7 @@ bool StartWordPairNode(PairNode& node, const SearchSetup& setup, u64 a, u64 b, c
   node.limits.yAtMost = maxLast;
   node.limits.parity = setup.parity;
   node.limits.allowEqual = setup.type == 1;
-  const u128 count = (high - low) / static_cast<u64>(setup.step) + 1;
+  const u128 count = (setup.step == 1 ? high - low : (high - low) >> 1) + 1;
   node.wantsFactors = factors == nullptr && count > kWordTrialMax;
   const bool trial = factors == nullptr || count <= kWordTrialMax ||
                      static_cast<double>(count) * static_cast<double>(count) <= DivisorPairs(factors, factorCount);

@@ -7,6 +7,12 @@ namespace {
 
 // Up to this many divisor pairs in all, every pair is tried directly.
 constexpr u64 kDirectPairs = 64;
+// Moduli up to this have a bitmap of the keys of half B, 32 KB, which stays
+// in the first-level cache: a key of half A is looked up with one bit, and the
+// hits are found again by a scan of half B. That pays while the bitmap is
+// sparse: at most one key in kBitmapSparseness.
+constexpr u64 kBitmapModulus = u64{1} << 18;
+constexpr u64 kBitmapSparseness = 16;
 // Batches of solutions up to this size are put in order by insertion.
 constexpr std::size_t kInsertionSortLimit = 16;
 
@@ -58,6 +64,7 @@ struct Slot {
 struct Workspace {
   Half halfA, halfB;
   std::vector<Slot> slots;
+  std::vector<u64> keyBits;  // kBitmapModulus bits, all clear between calls
   std::vector<std::int32_t> chainNext;
   std::vector<std::uint32_t> usedSlots;
 };
@@ -171,8 +178,12 @@ class MeetInTheMiddle {
     const u64 productB = FullProduct(membersB_);
     Fill(membersA_, productB, false, w_.halfA);
     Fill(membersB_, productA == 0 ? 0 : mod_.a - productA, true, w_.halfB);
-    Index();
-    Probe(collector);
+    if (mod_.a <= kBitmapModulus && mod_.a >= kBitmapSparseness * w_.halfB.size) {
+      ProbeBits(collector);
+    } else {
+      Index();
+      Probe(collector);
+    }
   }
 
  private:
@@ -227,44 +238,46 @@ class MeetInTheMiddle {
   }
 
   // The entries of a half; `swapped`: half B, where c > e sends p into v.
+  // The members are taken in increasing order of their exponents, so that
+  // the blocks copied most often are the smallest. With `before` entries so
+  // far, member p^e makes them take c = 0 (the entry's other side takes p^e)
+  // and appends a block of `before` entries for each c = 1 .. 2e.
   void Fill(const Members& members, u64 constant, bool swapped, Half& half) const {
     std::size_t total = 1;
     for (int index : members) total *= 2 * static_cast<std::size_t>(factors_[index].exponent) + 1;
     half.Reserve(total);
     u64* keys = half.keys.data();
-    u64* us = half.us.data();
-    u64* vs = half.vs.data();
+    u64* above = swapped ? half.vs.data() : half.us.data();  // takes p^(c-e) when c > e
+    u64* below = swapped ? half.us.data() : half.vs.data();  // takes p^(e-c) when c < e
     keys[0] = constant;
-    us[0] = 1;
-    vs[0] = 1;
+    above[0] = 1;
+    below[0] = 1;
     std::size_t size = 1;
-    for (int index : members) {
-      const PrimePower& f = factors_[index];
-      const u64* powers = powers_ + offsets_[index];
+    for (int k = members.count - 1; k >= 0; --k) {
+      const PrimePower& f = factors_[members.index[k]];
+      const int e = f.exponent;
+      const u64* powers = powers_ + offsets_[members.index[k]];
+      u64 primePowers[64];  // p^0 .. p^e
+      primePowers[0] = 1;
+      for (int g = 1; g <= e; ++g) primePowers[g] = primePowers[g - 1] * f.prime;
       const std::size_t before = size;
-      u64 power = 1;
-      for (int g = 1; g <= f.exponent; ++g) {
-        power *= f.prime;
-        // c = e + g and c = e - g: p^g into one of u and v.
-        const u64 up = powers[f.exponent + g], down = powers[f.exponent - g];
-        u64* above = swapped ? vs : us;  // takes p^g when c = e + g
-        u64* below = swapped ? us : vs;  // takes p^g when c = e - g
+      for (int c = 1; c <= 2 * e; ++c) {
+        const u64 power = powers[c];
+        u64* keysOut = keys + size;
+        u64* aboveOut = above + size;
+        u64* belowOut = below + size;
+        const u64 aboveFactor = c > e ? primePowers[c - e] : 1;
+        const u64 belowFactor = c < e ? primePowers[e - c] : 1;
         for (std::size_t i = 0; i < before; ++i) {
-          keys[size + i] = mod_.Mul(keys[i], up);
-          above[size + i] = above[i] * power;
-          below[size + i] = below[i];
-        }
-        size += before;
-        for (std::size_t i = 0; i < before; ++i) {
-          keys[size + i] = mod_.Mul(keys[i], down);
-          below[size + i] = below[i] * power;
-          above[size + i] = above[i];
+          keysOut[i] = mod_.Mul(keys[i], power);
+          aboveOut[i] = above[i] * aboveFactor;
+          belowOut[i] = below[i] * belowFactor;
         }
         size += before;
       }
-      // The entries kept as they are take the factor p^e.
-      const u64 middle = powers[f.exponent];
-      for (std::size_t i = 0; i < before; ++i) keys[i] = mod_.Mul(keys[i], middle);
+      // c = 0: the power p^e on the other side.
+      const u64 full = primePowers[e];
+      for (std::size_t i = 0; i < before; ++i) below[i] *= full;
     }
     half.size = size;
   }
@@ -292,6 +305,25 @@ class MeetInTheMiddle {
     }
   }
 
+  // The join through the bitmap: the keys of B set their bits (cleared again
+  // at the end), each key of A tests its own.
+  void ProbeBits(Collector& collector) {
+    if (w_.keyBits.empty()) w_.keyBits.assign(kBitmapModulus / 64 + 1, 0);
+    u64* bits = w_.keyBits.data();
+    const Half& a = w_.halfA;
+    const Half& b = w_.halfB;
+    for (std::size_t j = 0; j < b.size; ++j) bits[b.keys[j] >> 6] |= u64{1} << (b.keys[j] & 63);
+    for (std::size_t i = 0; i < a.size; ++i) {
+      const u64 key = a.keys[i];
+      if (((bits[key >> 6] >> (key & 63)) & 1) == 0) continue;
+      for (std::size_t j = 0; j < b.size; ++j) {
+        if (b.keys[j] == key) collector.Offer(a.us[i] * b.us[j], a.vs[i] * b.vs[j]);
+      }
+    }
+    for (std::size_t j = 0; j < b.size; ++j) bits[b.keys[j] >> 6] = 0;
+  }
+
+  // The join through the table of Index.
   void Probe(Collector& collector) {
     const std::size_t mask = (std::size_t{1} << bits_) - 1;
     const Half& a = w_.halfA;
