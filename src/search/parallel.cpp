@@ -28,6 +28,12 @@ constexpr auto kWaitSlice = std::chrono::milliseconds(20);
 // After a vain attempt to give work away, a thread tries again only after this
 // many polls, so that a thread deep in one node does not take the lock each time.
 constexpr int kSplitRetryPolls = 16;
+// The thread of the head hands on a chunk before it is full when the main
+// thread waits for it, but not more often than this: a person sees the next
+// solution soon enough, and a count does not turn into a game of ping-pong.
+constexpr auto kLongestHold = std::chrono::milliseconds(20);
+
+using Clock = std::chrono::steady_clock;
 
 struct Segment {
   std::deque<Chunk*> chunks;  // written, not yet read
@@ -57,6 +63,7 @@ class Worker final : public WalkOutput {
   Pool& pool_;
   Walk walk_;
   int splitPause_ = 0;
+  Clock::time_point lastPublish_;
 };
 
 struct Pool {
@@ -169,16 +176,18 @@ void Worker::Main() {
 #endif
 }
 
-// Appends `chunk` to the segment for the main thread.
+// Appends `chunk` to the segment for the main thread, which only the head's
+// chunks can wake.
 void Worker::PublishLocked() {
   segment->chunks.push_back(chunk);
   pool_.waiting += chunk->events.size();
-  pool_.consumerWake.notify_all();
+  if (segment == pool_.head) pool_.consumerWake.notify_all();
 }
 
 void Worker::ChunkFull() {
   std::unique_lock<std::mutex> lock(pool_.lock);
   PublishLocked();
+  lastPublish_ = Clock::now();
   chunk = pool_.TakeChunkLocked();
   // Ahead of the head, wait while too much is waiting to be read.
   pool_.roomWake.wait(lock, [this] {
@@ -190,9 +199,13 @@ bool Worker::Poll(Walk& walk) {
   if (pool_.stopping.load(std::memory_order_relaxed)) return false;
   if (pool_.waitedOn.load(std::memory_order_relaxed) == segment && !chunk->events.empty()) {
     // The main thread waits for what this thread holds.
-    std::lock_guard<std::mutex> guard(pool_.lock);
-    PublishLocked();
-    chunk = pool_.TakeChunkLocked();
+    const Clock::time_point now = Clock::now();
+    if (now - lastPublish_ >= kLongestHold) {
+      std::lock_guard<std::mutex> guard(pool_.lock);
+      PublishLocked();
+      chunk = pool_.TakeChunkLocked();
+      lastPublish_ = now;
+    }
   }
   if (pool_.stealWanted.load(std::memory_order_relaxed)) {
     if (splitPause_ > 0) {
