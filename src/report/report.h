@@ -18,7 +18,10 @@ struct SolutionAccess {
 };
 
 // Counts and, as the paging mode asks, prints the solution held in x[1..n];
-// asks the paging question when a page is full.
+// asks the paging question when a page is full. Reads unknownCount,
+// equationType, excludeOne and x; writes solutionCount, pageCounter,
+// strideCounter, pageSize (from the paging answer), largestLast,
+// smallestFirst and savedSolution.
 void RecordSolution();
 
 // The same for a solution read through `access`.

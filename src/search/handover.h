@@ -19,16 +19,19 @@
 #include "report/report.h"
 #include "search/setup.h"
 
-// Starts reading the search of `setup` (the walk has been started).
+// Starts reading the search of `setup` (the walk has been started). Reads
+// largestLast and smallestFirst of the calculation state, which the extremes
+// of the solutions then update (in words while they fit, see FinishHandover).
 void StartHandover(const SearchSetup& setup);
 
 // Reads on to the next solution; false when the search is over.
 // `endsSearch`: no level can be lowered after it.
 bool NextSolution(bool& endsSearch);
 
-// The current solution, for RecordSolutionWith.
+// The current solution, for RecordSolutionWith: prints x[1..n], updates
+// largestLast and smallestFirst, and marks the copy of the every-K mode.
 extern const SolutionAccess kHandoverAccess;
 
 // The search is over or abandoned: writes largestLast, smallestFirst and,
-// in the every-K mode, savedSolution into the calculation state.
+// in the every-K mode, savedSolution[1..n] into the calculation state.
 void FinishHandover();

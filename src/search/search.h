@@ -13,6 +13,10 @@
 #pragma once
 
 // With possibly equal (type 1) or all different (type 2) unknowns. Both return 1.
+// They read and write level; the search reads the problem, the constraints and
+// unknownCount (search/setup.h), and RecordSolution counts and prints
+// (report/report.h), with the extremes and the every-K copy kept by the
+// hand-over (largestLast, smallestFirst, savedSolution: search/handover.h).
 int StepType1();
 int StepType2();
 
@@ -21,5 +25,6 @@ int StepType2();
 int BacktrackType1();
 int BacktrackType2();
 
-// The driver leaves the search before its end (the paging answer -1).
+// The driver leaves the search before its end (the paging answer -1): the
+// threads stop, and largestLast, smallestFirst and savedSolution are written.
 void AbandonSearch();

@@ -41,7 +41,8 @@ struct SearchSetup {
   Factorization rootFactors;
 };
 
-// Fills `setup` from the calculation state for its current n.
+// Fills `setup` from the calculation state for its current n. Reads
+// unknownCount, equationType, parity, step, p, q, minFirst and maxLast.
 void PrepareSetup(SearchSetup& setup);
 
 // The factorisation of q: the setup's own, or found once per q on first need
