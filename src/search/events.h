@@ -9,7 +9,9 @@
 // Invariant of a stream: before a pair event, the last prefix event gave
 // x[1..n-3] and the last node event x[n-2] of that solution (for n = 2 the
 // pair is the whole solution); before a completion event at level L, the last
-// prefix event gave x[1..L].
+// prefix event gave x[1..L] at least (a completion writes x[L+1..n] over the
+// rest). Each task's stream starts with no prefix known: its first solution
+// comes after a prefix event of its own.
 #pragma once
 
 #include <NTL/ZZ.h>

@@ -1,5 +1,6 @@
 #include "search/handover.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -356,6 +357,12 @@ bool NextSolution(bool& endsSearch) {
       case EventKind::kCompletion:
         h.kind = Kind::kCompletion;
         h.completionLevel = event.count;
+        if (h.prefixLength > event.count) {
+          // Its prefix is only x[1..L]; what lay beyond is written over.
+          h.prefixLength = event.count;
+          ++h.prefixVersion;
+          h.remaindersValid = std::min(h.remaindersValid, event.count + 1);
+        }
         h.completionFirst = h.chunk->pool[event.index];
         h.endsInWords = false;
         endsSearch = CompletionEndsSearch();
