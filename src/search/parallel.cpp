@@ -22,6 +22,10 @@ namespace {
 // Events written and not yet read beyond which the threads ahead of the head
 // stop: some 6 MB, far more than the main thread reads between two looks.
 constexpr std::size_t kMaxWaitingEvents = std::size_t{1} << 17;
+// The thread of the head stops while this many of its chunks wait to be read
+// (while the main thread waits at a paging prompt, say). It never waits for
+// the others: the main thread can always read what it wrote.
+constexpr std::size_t kMaxHeadChunks = 8;
 // While it waits for events, the main thread looks up this often to write out
 // the lines it holds.
 constexpr auto kWaitSlice = std::chrono::milliseconds(20);
@@ -189,9 +193,11 @@ void Worker::ChunkFull() {
   PublishLocked();
   lastPublish_ = Clock::now();
   chunk = pool_.TakeChunkLocked();
-  // Ahead of the head, wait while too much is waiting to be read.
+  // Wait while too much of this thread's output, or of all, waits to be read.
   pool_.roomWake.wait(lock, [this] {
-    return pool_.waiting <= kMaxWaitingEvents || segment == pool_.head || pool_.stopping;
+    if (pool_.stopping) return true;
+    if (segment == pool_.head) return segment->chunks.size() < kMaxHeadChunks;
+    return pool_.waiting <= kMaxWaitingEvents;
   });
 }
 
@@ -286,10 +292,9 @@ Chunk* NextChunk() {
     if (!head->chunks.empty()) {
       Chunk* chunk = head->chunks.front();
       head->chunks.pop_front();
-      const bool wasFull = pool.waiting > kMaxWaitingEvents;
       pool.waiting -= chunk->events.size();
       pool.waitedOn = nullptr;
-      if (wasFull && pool.waiting <= kMaxWaitingEvents) pool.roomWake.notify_all();
+      pool.roomWake.notify_all();
       return chunk;
     }
     if (head->finished) {
