@@ -136,22 +136,26 @@ class Collector {
   bool complete_ = true;
 };
 
-// Every assignment of the prime powers, tried one by one.
-void TryAll(const PrimePower* factors, int count, u64 a, bool checkSum, u64 u, u64 v, Collector& collector) {
+// Every assignment of the prime powers, tried one by one; `small`, when a is
+// below 2^32, reduces the sums without a division. a = 1 divides every sum.
+void TryAll(const PrimePower* factors, int count, u64 a, const SmallModulus* small, u64 u, u64 v,
+            Collector& collector) {
   if (count == 0) {
-    if (checkSum) {
+    if (a != 1) {
       const u128 sum = static_cast<u128>(u) + v;
-      if ((FitsWord(sum) ? Low64(sum) % a : ModWide(sum, a)) != 0) return;
+      const u64 remainder =
+          !FitsWord(sum) ? ModWide(sum, a) : small != nullptr ? small->Reduce(Low64(sum)) : Low64(sum) % a;
+      if (remainder != 0) return;
     }
     collector.Offer(u, v);
     return;
   }
-  TryAll(factors + 1, count - 1, a, checkSum, u, v, collector);
+  TryAll(factors + 1, count - 1, a, small, u, v, collector);
   u64 power = 1;
   for (int e = 1; e <= factors->exponent; ++e) {
     power *= factors->prime;
-    TryAll(factors + 1, count - 1, a, checkSum, u * power, v, collector);
-    TryAll(factors + 1, count - 1, a, checkSum, u, v * power, collector);
+    TryAll(factors + 1, count - 1, a, small, u * power, v, collector);
+    TryAll(factors + 1, count - 1, a, small, u, v * power, collector);
   }
 }
 
@@ -364,7 +368,8 @@ bool SolvePairs(u64 a, u64 b, const PrimePower* factors, int factorCount, const 
   u64 pairs = 1;
   for (int i = 0; i < factorCount && pairs <= kDirectPairs; ++i) pairs *= 2 * static_cast<u64>(factors[i].exponent) + 1;
   if (a == 1 || pairs <= kDirectPairs) {
-    TryAll(factors, factorCount, a, a != 1, 1, 1, collector);
+    const SmallModulus small(a);
+    TryAll(factors, factorCount, a, a < (u64{1} << 32) ? &small : nullptr, 1, 1, collector);
   } else if (a < (u64{1} << 32)) {
     const SmallModulus modulus(a);
     MeetInTheMiddle<SmallModulus>(modulus, factors, factorCount).Run(collector);
