@@ -7,12 +7,17 @@ namespace {
 
 // Up to this many divisor pairs in all, every pair is tried directly.
 constexpr u64 kDirectPairs = 64;
-// Moduli up to this have a bitmap of the keys of half B, 32 KB, which stays
-// in the first-level cache: a key of half A is looked up with one bit, and the
-// hits are found again by a scan of half B. That pays while the bitmap is
-// sparse: at most one key in kBitmapSparseness.
-constexpr u64 kBitmapModulus = u64{1} << 18;
-constexpr u64 kBitmapSparseness = 16;
+// When the keys of half B are few beside the modulus (at most one residue in
+// kSparseKeys), they go into a bitmap of kFilterBitsPerKey bits per key,
+// hashed: a key of half A is looked up with one bit, a wrong hit comes once in
+// kFilterBitsPerKey, and a hit is found again by a scan of half B. Otherwise,
+// with many equal keys, a table chains them.
+constexpr u64 kSparseKeys = 16;
+constexpr std::size_t kFilterBitsPerKey = 64;
+// With fewer divisor pairs than a / kRareMatches, a match of keys is rare
+// enough that the entries keep only their keys, and a match works out how its
+// entries send their primes into u and v from their indexes.
+constexpr double kRareMatches = 2;
 // Batches of solutions up to this size are put in order by insertion.
 constexpr std::size_t kInsertionSortLimit = 16;
 
@@ -44,9 +49,9 @@ struct WordModulus {
 struct Half {
   std::vector<u64> keys, us, vs;
   std::size_t size = 0;
-  void Reserve(std::size_t count) {
-    if (keys.size() < count) {
-      keys.resize(count);
+  void Reserve(std::size_t count, bool sides) {
+    if (keys.size() < count) keys.resize(count);
+    if (sides && us.size() < count) {
       us.resize(count);
       vs.resize(count);
     }
@@ -64,7 +69,7 @@ struct Slot {
 struct Workspace {
   Half halfA, halfB;
   std::vector<Slot> slots;
-  std::vector<u64> keyBits;  // kBitmapModulus bits, all clear between calls
+  std::vector<u64> filter;  // the bitmap of half B's keys, all clear between calls
   std::vector<std::int32_t> chainNext;
   std::vector<std::uint32_t> usedSlots;
 };
@@ -180,10 +185,11 @@ class MeetInTheMiddle {
     // The constants: Q for half A, -P for half B.
     const u64 productA = FullProduct(membersA_);
     const u64 productB = FullProduct(membersB_);
+    keepSides_ = pairs_ * kRareMatches >= static_cast<double>(mod_.a);
     Fill(membersA_, productB, false, w_.halfA);
     Fill(membersB_, productA == 0 ? 0 : mod_.a - productA, true, w_.halfB);
-    if (mod_.a <= kBitmapModulus && mod_.a >= kBitmapSparseness * w_.halfB.size) {
-      ProbeBits(collector);
+    if (mod_.a >= kSparseKeys * w_.halfB.size) {
+      ProbeFilter(collector);
     } else {
       Index();
       Probe(collector);
@@ -208,8 +214,10 @@ class MeetInTheMiddle {
       order[j] = i;
     }
     u64 sizeA = 1, sizeB = 1;
+    pairs_ = 1;
     for (int k = 0; k < count_; ++k) {
       const int index = order[k];
+      pairs_ *= 2.0 * factors_[index].exponent + 1;
       const u64 ways = 2 * static_cast<u64>(factors_[index].exponent) + 1;
       if (sizeA <= sizeB) {
         membersA_.index[membersA_.count++] = index;
@@ -249,22 +257,33 @@ class MeetInTheMiddle {
   void Fill(const Members& members, u64 constant, bool swapped, Half& half) const {
     std::size_t total = 1;
     for (int index : members) total *= 2 * static_cast<std::size_t>(factors_[index].exponent) + 1;
-    half.Reserve(total);
+    half.Reserve(total, keepSides_);
     u64* keys = half.keys.data();
     u64* above = swapped ? half.vs.data() : half.us.data();  // takes p^(c-e) when c > e
     u64* below = swapped ? half.us.data() : half.vs.data();  // takes p^(e-c) when c < e
     keys[0] = constant;
-    above[0] = 1;
-    below[0] = 1;
+    if (keepSides_) {
+      above[0] = 1;
+      below[0] = 1;
+    }
     std::size_t size = 1;
     for (int k = members.count - 1; k >= 0; --k) {
       const PrimePower& f = factors_[members.index[k]];
       const int e = f.exponent;
       const u64* powers = powers_ + offsets_[members.index[k]];
+      const std::size_t before = size;
+      if (!keepSides_) {
+        for (int c = 1; c <= 2 * e; ++c) {
+          const u64 power = powers[c];
+          u64* keysOut = keys + size;
+          for (std::size_t i = 0; i < before; ++i) keysOut[i] = mod_.Mul(keys[i], power);
+          size += before;
+        }
+        continue;
+      }
       u64 primePowers[64];  // p^0 .. p^e
       primePowers[0] = 1;
       for (int g = 1; g <= e; ++g) primePowers[g] = primePowers[g - 1] * f.prime;
-      const std::size_t before = size;
       for (int c = 1; c <= 2 * e; ++c) {
         const u64 power = powers[c];
         u64* keysOut = keys + size;
@@ -284,6 +303,40 @@ class MeetInTheMiddle {
       for (std::size_t i = 0; i < before; ++i) below[i] *= full;
     }
     half.size = size;
+  }
+
+  // What entry `index` of a half sends into u and v, from its digits: Fill
+  // takes the members from the last, and the member taken j-th puts c (0 to
+  // 2e) in the digit of weight the product of 2e' + 1 over those before it.
+  void Decode(const Members& members, std::size_t index, bool swapped, u64& u, u64& v) const {
+    for (int k = members.count - 1; k >= 0; --k) {
+      const PrimePower& f = factors_[members.index[k]];
+      const std::size_t ways = 2 * static_cast<std::size_t>(f.exponent) + 1;
+      const int c = static_cast<int>(index % ways);
+      index /= ways;
+      if (c == f.exponent) continue;
+      u64 power = 1;
+      for (int g = c > f.exponent ? c - f.exponent : f.exponent - c; g > 0; --g) power *= f.prime;
+      if ((c > f.exponent) != swapped) {
+        u *= power;
+      } else {
+        v *= power;
+      }
+    }
+  }
+
+  // Offers the pair of entry i of A and entry j of B.
+  void OfferMatch(std::size_t i, std::size_t j, Collector& collector) const {
+    const Half& a = w_.halfA;
+    const Half& b = w_.halfB;
+    if (keepSides_) {
+      collector.Offer(a.us[i] * b.us[j], a.vs[i] * b.vs[j]);
+      return;
+    }
+    u64 u = 1, v = 1;
+    Decode(membersA_, i, false, u, v);
+    Decode(membersB_, j, true, u, v);
+    collector.Offer(u, v);
   }
 
   // The keys of half B in the table.
@@ -309,36 +362,41 @@ class MeetInTheMiddle {
     }
   }
 
-  // The join through the bitmap: the keys of B set their bits (cleared again
-  // at the end), each key of A tests its own.
-  void ProbeBits(Collector& collector) {
-    if (w_.keyBits.empty()) w_.keyBits.assign(kBitmapModulus / 64 + 1, 0);
-    u64* bits = w_.keyBits.data();
+  // The join through the bitmap of hashed keys: the keys of B set their bits
+  // (cleared again at the end), each key of A tests its own.
+  void ProbeFilter(Collector& collector) {
     const Half& a = w_.halfA;
     const Half& b = w_.halfB;
-    for (std::size_t j = 0; j < b.size; ++j) bits[b.keys[j] >> 6] |= u64{1} << (b.keys[j] & 63);
+    const int bits = 64 - __builtin_clzll(static_cast<unsigned long long>(b.size * kFilterBitsPerKey - 1));
+    const std::size_t words = (std::size_t{1} << bits) / 64 + 1;
+    if (w_.filter.size() < words) w_.filter.assign(words, 0);
+    u64* filter = w_.filter.data();
+    for (std::size_t j = 0; j < b.size; ++j) {
+      const std::size_t bit = SlotOf(b.keys[j], bits);
+      filter[bit >> 6] |= u64{1} << (bit & 63);
+    }
     for (std::size_t i = 0; i < a.size; ++i) {
       const u64 key = a.keys[i];
-      if (((bits[key >> 6] >> (key & 63)) & 1) == 0) continue;
+      const std::size_t bit = SlotOf(key, bits);
+      if (((filter[bit >> 6] >> (bit & 63)) & 1) == 0) continue;
       for (std::size_t j = 0; j < b.size; ++j) {
-        if (b.keys[j] == key) collector.Offer(a.us[i] * b.us[j], a.vs[i] * b.vs[j]);
+        if (b.keys[j] == key) OfferMatch(i, j, collector);
       }
     }
-    for (std::size_t j = 0; j < b.size; ++j) bits[b.keys[j] >> 6] = 0;
+    for (std::size_t j = 0; j < b.size; ++j) filter[SlotOf(b.keys[j], bits) >> 6] = 0;
   }
 
   // The join through the table of Index.
   void Probe(Collector& collector) {
     const std::size_t mask = (std::size_t{1} << bits_) - 1;
     const Half& a = w_.halfA;
-    const Half& b = w_.halfB;
     for (std::size_t i = 0; i < a.size; ++i) {
       const u64 key = a.keys[i];
       std::size_t at = SlotOf(key, bits_);
       while (w_.slots[at].head >= 0) {
         if (w_.slots[at].key == key) {
           for (std::int32_t j = w_.slots[at].head; j >= 0; j = w_.chainNext[static_cast<std::size_t>(j)]) {
-            collector.Offer(a.us[i] * b.us[static_cast<std::size_t>(j)], a.vs[i] * b.vs[static_cast<std::size_t>(j)]);
+            OfferMatch(i, static_cast<std::size_t>(j), collector);
           }
           break;
         }
@@ -357,6 +415,8 @@ class MeetInTheMiddle {
   u64 powers_[2 * 63 + kMaxPrimesOf64];
   int offsets_[kMaxPrimesOf64];
   int bits_ = 0;
+  double pairs_ = 1;        // tau: the divisor pairs of b, counted both ways
+  bool keepSides_ = true;   // the entries keep their u and v
 };
 
 }  // namespace
