@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need when it is missing (Debian): NTL
-# with GMP, FLINT (factoring of large denominators), CMake, g++ and GoogleTest
+# with GMP, FLINT (factoring of large denominators), GNU readline (line editing
+# at a terminal), CMake, g++ and GoogleTest
 # for the program and its tests; clang with its sanitizer and libFuzzer runtimes for the sanitizer build and the fuzz
 # target; valgrind for the memory check. `setup.sh --lint` adds the formatting
 # and static-analysis tools of `make lint`.
@@ -13,6 +14,7 @@ want() { installed "$1" || need+=("$1"); }
 
 [ -f /usr/include/NTL/ZZ.h ] || want libntl-dev
 [ -f /usr/include/flint/fmpz_factor.h ] || want libflint-dev
+[ -f /usr/include/readline/readline.h ] || want libreadline-dev
 command -v cmake >/dev/null 2>&1 || want cmake
 command -v g++ >/dev/null 2>&1 || want g++
 [ -d /usr/src/googletest ] || [ -f /usr/lib/x86_64-linux-gnu/libgtest.a ] || { want googletest; want libgtest-dev; }
