@@ -1,11 +1,14 @@
 // Minimal-length driver: tries n from its lowest admissible value upwards and
 // lists every solution of the first n that has any.
 #include <climits>
+#include <string>
 
 #include "calculation/calculation.h"
 #include "dialogue/answer_reader.h"
 #include "dialogue/catalog.h"
 #include "dialogue/console.h"
+#include "dialogue/status_line.h"
+#include "dialogue/terminal.h"
 #include "report/report.h"
 #include "search/search.h"
 #ifdef EGYPTIAN_REFERENCE_SEARCH
@@ -111,6 +114,21 @@ void SettleUnknownCount() {
   }
 }
 
+// The figures of the status line: n, the x1 being tried and the solutions so far.
+void WriteStatusFigures(std::string& text) {
+  const CalculationState& s = state;
+  text += "n = ";
+  AppendStatusNumber(text, s.unknownCount);
+  static ZZ firstUnknown;
+  if (CurrentFirstUnknown(firstUnknown)) {
+    text += "  x1 = ";
+    AppendStatusNumber(text, firstUnknown);
+  }
+  text += "  ";
+  AppendStatusNumber(text, s.solutionCount);
+  text += " solutions";
+}
+
 }  // namespace
 
 void RunDriver() {
@@ -120,6 +138,8 @@ void RunDriver() {
   using reference::StepType2;
 #endif
   CalculationState& s = state;
+  ClearStopRequest();
+  StartStatusLine(WriteStatusFigures);
   while (s.solutionCount == 0) {
     if (!PrepareUnknownCount()) {
       WriteText(Message(MsgNoSolutionForN));
@@ -127,12 +147,15 @@ void RunDriver() {
     }
     SettleUnknownCount();
     while (s.level >= 0) {
-      if (s.pageSize == -1) return;
+      if (s.pageSize == -1 || StopRequested()) return;
       if (s.equationType == 2)
         StepType2();
       else
         StepType1();
     }
+    // A Ctrl-C ends the calculation as the answer -1 does, even when it made
+    // the last step leave early.
+    if (StopRequested()) return;
     if (NTL::sign(s.pageSize) < 0 && s.pageSize != -1 && s.solutionCount != 0) {
       PrintSolutionLine(s.solutionCount, "  :      ", s.savedSolution);
       EndLine();

@@ -12,6 +12,7 @@
 
 #include "calculation/calculation.h"
 #include "dialogue/console.h"
+#include "dialogue/terminal.h"
 #include "search/factoring.h"
 #include "search/pair_solver.h"
 #include "search/search.h"
@@ -268,7 +269,10 @@ bool FindWidePair() {
   ZZ& quotient = e.work2;
   unsigned tried = 0;
   while (node.cursor >= node.cursorLowest) {
-    if ((++tried & 0xffff) == 0) FlushOutputIfDue();
+    if ((++tried & 0xffff) == 0) {
+      Pulse();
+      if (StopRequested()) return false;
+    }
     const ZZ& x = node.cursor;
     // y = b*x / (a*x - b) when that is an integer.
     NTL::mul(t, node.wideA, x);
@@ -353,7 +357,10 @@ bool NextHotPairNode() {
   const u64 step = static_cast<u64>(e.step);
   while (hot.more) {
     // Lines already found are shown while the search goes on.
-    if ((++hot.visited & 0x3ff) == 0) FlushOutputIfDue();
+    if ((++hot.visited & 0x3ff) == 0) {
+      Pulse();
+      if (StopRequested()) return false;
+    }
     const u64 v = hot.next;
     if (v - hot.lowest < step) {
       hot.more = false;
@@ -438,7 +445,11 @@ bool Advance() {
       --e.depth;
       continue;
     }
-    FlushOutputIfDue();
+    Pulse();
+    if (StopRequested()) {
+      e.depth = -1;
+      return false;
+    }
     const ZZ value = f.next;
     NTL::sub(f.next, f.next, e.step);
     ++e.depth;
@@ -557,3 +568,18 @@ bool NextSolution(int& top) {
 }
 
 void MarkPositionChanged(int level) { e.staleFrom = std::min(e.staleFrom, level); }
+
+bool CurrentFirstUnknown(ZZ& value) {
+  if (e.n >= 4 && e.depth >= 1) {
+    value = e.frames[1].value;
+    return true;
+  }
+  if (e.n != 3 || !e.node.active) return false;
+  // x1 is the x[n-2] of the pair nodes.
+  if (e.node.valueIsWord) {
+    SetZZ(value, e.node.valueWord);
+  } else {
+    value = e.node.value;
+  }
+  return true;
+}

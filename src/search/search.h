@@ -30,3 +30,7 @@ int StepType2();
 // level of a recorded solution.
 int BacktrackType1();
 int BacktrackType2();
+
+// The value of x1 that the search is at, for the status line: false when it has
+// none (n = 1 and 2 are solved without a loop over x1). Main thread only.
+bool CurrentFirstUnknown(NTL::ZZ& value);
