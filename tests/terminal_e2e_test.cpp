@@ -210,6 +210,9 @@ TEST(Terminal, CtrlCAtAPromptOrTwiceInASearchEndsTheProgram) {
 }
 
 TEST(Terminal, AnswersAreEditedAndRecalled) {
+#ifndef EGYPTIAN_HAVE_READLINE
+  GTEST_SKIP() << "built without readline: the terminal's own line editing";
+#endif
   TerminalSession terminal;
   ASSERT_TRUE(Play(terminal, kOpening));
   ASSERT_TRUE(terminal.Answer("Value of P?", "43" + kLeft + kBackspace + kRight));  // 3

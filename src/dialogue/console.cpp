@@ -117,5 +117,6 @@ void EndLine() {
 
 void Pulse() {
   FlushIfDue();
-  RefreshStatusLine();
+  // Output still held is printing: the status line waits until it is written.
+  if (outputUsed == 0) RefreshStatusLine();
 }
