@@ -117,8 +117,8 @@ void RefreshStatusLine() {
   const std::size_t fits = static_cast<std::size_t>(TerminalColumns());
   if (line.size() > fits) line.resize(fits);
   line += kEraseToEnd;
+  shown = 1;  // first, so that a signal handler erases even a line half written
   WriteToStandardError(line.data(), line.size());
-  shown = 1;
 }
 
 void ClearStatusLine() {

@@ -1,6 +1,5 @@
 #include "support/terminal_session.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
