@@ -99,10 +99,22 @@ void Catch(int signal, void (*handler)(int)) {
   sigaction(signal, &action, nullptr);
 }
 
+void CatchSignals() {
+  Catch(SIGINT, OnInterrupt);
+  for (int signal : {SIGTERM, SIGQUIT, SIGHUP}) Catch(signal, EndBySignal);
+}
+
 // The next key typed ahead, or -1 when none is left.
 int TakeTypedAhead() {
   if (typedAheadUsed == typedAhead.size()) return -1;
   return static_cast<unsigned char>(typedAhead[typedAheadUsed++]);
+}
+
+// Appends what the terminal holds to `keys`, without waiting (computing modes only).
+void TakeQueuedKeys(std::string& keys) {
+  char buffer[4096];
+  ssize_t got;
+  while ((got = read(0, buffer, sizeof buffer)) > 0) keys.append(buffer, static_cast<std::size_t>(got));
 }
 
 // Computing starts: what was typed ahead at the prompt moves out of the
@@ -113,9 +125,7 @@ void LeavePrompt() {
   computing = true;
   typedAhead.erase(0, typedAheadUsed);
   typedAheadUsed = 0;
-  char buffer[4096];
-  ssize_t got;
-  while ((got = read(0, buffer, sizeof buffer)) > 0) typedAhead.append(buffer, static_cast<std::size_t>(got));
+  TakeQueuedKeys(typedAhead);
 }
 
 // A line as the terminal's own line discipline edits it.
@@ -187,12 +197,22 @@ int NextKey(FILE* stream) {
   return key >= 0 ? key : rl_getc(stream);
 }
 
+// Readline defers its signals to its next read, so that a Ctrl-C coming just
+// before that read would wait for another key: at a prompt the program's own
+// handlers, which end it at once, take over again from readline's (readline
+// keeps Ctrl-Z and the window size, and puts ours back on its way out).
+int CatchSignalsAtPrompt() {
+  CatchSignals();
+  return 0;
+}
+
 void PrepareEditing() {
   // Readline counts columns by LC_CTYPE, and every text of the program is UTF-8.
   if (std::setlocale(LC_CTYPE, "") == nullptr || MB_CUR_MAX == 1) std::setlocale(LC_CTYPE, "C.UTF-8");
   rl_readline_name = "egyptian";
   rl_getc_function = NextKey;
   rl_inhibit_completion = 1;  // Tab is a character like any other
+  rl_startup_hook = CatchSignalsAtPrompt;
   rl_initialize();
   // A pasted block of answers is taken line by line, as if typed.
   rl_variable_bind("enable-bracketed-paste", "off");
@@ -230,8 +250,7 @@ void PrepareTerminal() {
   computingModes.c_lflag |= static_cast<tcflag_t>(NOFLSH);
   computingModes.c_cc[VMIN] = 0;
   computingModes.c_cc[VTIME] = 0;
-  Catch(SIGINT, OnInterrupt);
-  for (int signal : {SIGTERM, SIGQUIT, SIGHUP}) Catch(signal, EndBySignal);
+  CatchSignals();
   std::atexit(RestoreTerminal);
   if (isatty(2) != 0) EnableStatusLine();
 #ifdef EGYPTIAN_HAVE_READLINE
@@ -244,7 +263,10 @@ bool InputFromTerminal() { return inputFromTerminal; }
 void EnterPrompt() {
   if (!inputFromTerminal) return;
   if (computing) {
-    tcflush(0, TCIFLUSH);
+    // Read and dropped rather than flushed: a Ctrl-C still on its way through
+    // the terminal must still reach the program.
+    std::string dropped;
+    TakeQueuedKeys(dropped);
     tcsetattr(0, TCSANOW, &foundModes);
     computing = false;
   }
