@@ -16,6 +16,7 @@ set -euo pipefail
 packages='
 run            libntl-dev       /usr/include/NTL/ZZ.h
 run            libflint-dev     /usr/include/flint/fmpz_factor.h
+run            libreadline-dev  /usr/include/readline/readline.h
 run            cmake            cmake
 run            g++              g++
 test           libgtest-dev     /usr/include/gtest/gtest.h

@@ -1,9 +1,13 @@
 // Minimal-length driver: tries n from its lowest admissible value upwards and
 // lists every solution of the first n that has any.
+#include <string>
+
 #include "calculation/calculation.h"
 #include "dialogue/answer_reader.h"
 #include "dialogue/catalog.h"
 #include "dialogue/console.h"
+#include "dialogue/status_line.h"
+#include "dialogue/terminal.h"
 #include "report/report.h"
 #include "search/search.h"
 #ifdef EGYPTIAN_REFERENCE_SEARCH
@@ -174,6 +178,21 @@ void SettleUnknownCount() {
   }
 }
 
+// The figures of the status line: n, the x1 being tried and the solutions so far.
+void WriteStatusFigures(std::string& text) {
+  const CalculationState& s = state;
+  text += "n = ";
+  AppendStatusNumber(text, s.unknownCount);
+  static ZZ firstUnknown;
+  if (CurrentFirstUnknown(firstUnknown)) {
+    text += "  x1 = ";
+    AppendStatusNumber(text, firstUnknown);
+  }
+  text += "  ";
+  AppendStatusNumber(text, s.solutionCount);
+  text += " solutions";
+}
+
 }  // namespace
 
 void RunDriver() {
@@ -187,6 +206,8 @@ void RunDriver() {
   CalculationState& s = state;
   largestSum.count = 0;
   leastSum.count = 0;
+  ClearStopRequest();
+  StartStatusLine(WriteStatusFigures);
   while (s.solutionCount == 0) {
     if (!PrepareUnknownCount()) {
       WriteText(Message(MsgNoSolutionForN));
@@ -194,7 +215,7 @@ void RunDriver() {
     }
     SettleUnknownCount();
     while (s.level >= 0) {
-      if (IsStopAnswer(s.pageSize)) {
+      if (IsStopAnswer(s.pageSize) || StopRequested()) {
         AbandonSearch();
         return;
       }
@@ -203,6 +224,9 @@ void RunDriver() {
       else
         StepType1();
     }
+    // A Ctrl-C ends the calculation as the answer -1 does, even when it made
+    // the last step leave early.
+    if (StopRequested()) return;
     if (NTL::sign(s.pageSize) < 0 && !IsStopAnswer(s.pageSize) && s.solutionCount != 0) {
       PrintSolutionLine(s.solutionCount, "  :      ", s.savedSolution);
       EndLine();

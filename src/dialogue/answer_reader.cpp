@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dialogue/console.h"
+#include "dialogue/terminal.h"
 
 std::string inputLine;
 int inputLength = 0;
@@ -24,24 +25,31 @@ void (*endOfInput)() = EndProgram;
 
 namespace {
 
-// Reads one whole line; a line longer than kMaxLineLength comes back empty, so
-// that it is asked again like any refused line. False at the end of input when
-// nothing at all was left to read.
-bool ReadLine(std::string& line) {
+// Reads one line from a pipe or a file, keeping at most one byte more than
+// kMaxLineLength (for the carriage return of a CRLF line end) and the rest only
+// counted as too long. False at the end of input when nothing at all was left.
+bool ReadPipedLine(std::string& line, bool& tooLong) {
   line.clear();
   int c;
   bool any = false;
-  bool tooLong = false;
   while ((c = std::getchar()) != EOF) {
     any = true;
     if (c == '\n') break;
-    // One byte more than the limit, for the carriage return of a CRLF line end.
     if (line.size() <= kMaxLineLength)
       line.push_back(static_cast<char>(c));
     else
       tooLong = true;
   }
-  if (!any) return false;
+  return any;
+}
+
+// Reads one whole line after `prompt`; a line longer than kMaxLineLength comes
+// back empty, so that it is asked again like any refused line. False at the end
+// of input when nothing at all was left to read.
+bool ReadLine(const char* prompt, std::string& line) {
+  bool tooLong = false;
+  const bool read = InputFromTerminal() ? ReadTerminalLine(prompt, line) : ReadPipedLine(line, tooLong);
+  if (!read) return false;
   // A script written on Windows ends its lines with a carriage return.
   if (!tooLong && !line.empty() && line.back() == '\r') line.pop_back();
   if (tooLong || line.size() > kMaxLineLength) line.clear();
@@ -54,9 +62,10 @@ void ReadNonEmptyLine(const char* prompt) {
   inputLine.clear();
   inputLength = 0;
   while (inputLength == 0) {
+    EnterPrompt();
     WriteBytes(prompt, promptLength);
     FlushOutput();
-    if (!ReadLine(inputLine)) {
+    if (!ReadLine(prompt, inputLine)) {
       // Nothing more will come: asking again would print the prompt forever.
       EndLine();
       FlushOutput();

@@ -7,6 +7,9 @@
 #include <cstring>
 #include <sstream>
 
+#include "dialogue/status_line.h"
+#include "dialogue/terminal.h"
+
 #ifdef _WIN32
 #include <io.h>
 #define write _write
@@ -27,14 +30,22 @@ bool holdingLines = false;
 Clock::time_point heldSince;
 
 void WriteAll(const char* bytes, std::size_t count) {
+  ClearStatusLine();
   while (count > 0) {
     auto written = write(1, bytes, static_cast<unsigned int>(count));
     if (written < 0 && errno == EINTR) continue;
     // Nobody reads what we print any more: there is nothing sensible left to do.
-    if (written <= 0) std::_Exit(1);
+    if (written <= 0) {
+      RestoreTerminal();
+      std::_Exit(1);
+    }
     bytes += written;
     count -= static_cast<std::size_t>(written);
   }
+}
+
+void FlushIfDue() {
+  if (holdingLines && Clock::now() - heldSince >= kLongestHold) FlushOutput();
 }
 
 }  // namespace
@@ -100,10 +111,12 @@ void EndLine() {
     holdingLines = true;
     heldSince = Clock::now();
   } else {
-    FlushOutputIfDue();
+    FlushIfDue();
   }
 }
 
-void FlushOutputIfDue() {
-  if (holdingLines && Clock::now() - heldSince >= kLongestHold) FlushOutput();
+void Pulse() {
+  FlushIfDue();
+  // Output still held is printing: the status line waits until it is written.
+  if (outputUsed == 0) RefreshStatusLine();
 }

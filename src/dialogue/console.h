@@ -3,9 +3,10 @@
 // Output is collected in a buffer and written to standard output before every
 // prompt, when the buffer is full, before the program exits, and whenever
 // complete lines have been held for a tenth of a second (checked at each line
-// end and by the search through FlushOutputIfDue), so that a long listing is
-// not written one line at a time. When standard output can no longer be written (closed, or a
-// pipe whose reader is gone), the process ends at once with status 1.
+// end and by the search through Pulse), so that a long listing is not written
+// one line at a time. The status line, when shown, is erased before each write.
+// When standard output can no longer be written (closed, or a pipe whose reader
+// is gone), the process ends at once with status 1.
 #pragma once
 
 #include <NTL/ZZ.h>
@@ -40,5 +41,7 @@ void WriteNumber(const NTL::ZZ& value);
 // A newline; the output is flushed if lines have been held long enough.
 void EndLine();
 void FlushOutput();
-// Flushes lines held for longer than a tenth of a second; cheap enough to call often.
-void FlushOutputIfDue();
+// Called by the search every few thousand steps: flushes lines held for longer
+// than a tenth of a second and keeps the status line up to date. Cheap enough to
+// call often; main thread only.
+void Pulse();

@@ -7,6 +7,7 @@
 #include "dialogue/answer_reader.h"
 #include "dialogue/catalog.h"
 #include "dialogue/console.h"
+#include "dialogue/terminal.h"
 
 int language = 0;
 int showExplanations = 0;
@@ -25,6 +26,7 @@ const std::string kHyphens(144, '-');
 
 void RunProgram() {
   PrepareOutput();
+  PrepareTerminal();
   SetConsoleOutputCP(kUtf8CodePage);
 
   SetPrompt(kLanguageMenu);

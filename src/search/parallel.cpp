@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "dialogue/console.h"
+#include "dialogue/terminal.h"
+#include "search/search.h"
 #include "search/walk.h"
+#include "search/zz_words.h"
 
 #ifdef EGYPTIAN_HAVE_FLINT
 #include <flint/flint.h>
@@ -39,10 +42,13 @@ constexpr auto kLongestHold = std::chrono::milliseconds(20);
 
 using Clock = std::chrono::steady_clock;
 
+class Worker;
+
 struct Segment {
   std::deque<Chunk*> chunks;  // written, not yet read
   bool finished = false;
   Segment* next = nullptr;
+  Worker* writer = nullptr;  // the thread that writes it
 };
 
 struct Pool;
@@ -53,6 +59,8 @@ class Worker final : public WalkOutput {
   void Main();
   void ChunkFull() override;
   bool Poll(Walk& walk) override;
+  // x1 where this thread's walk stands, 0 when it has none.
+  u64 FirstUnknown() const { return walk_.FirstUnknown(); }
 
   // Set under the pool's lock by whoever gives this thread work.
   bool assigned = false;
@@ -202,7 +210,8 @@ void Worker::ChunkFull() {
 }
 
 bool Worker::Poll(Walk& walk) {
-  if (pool_.stopping.load(std::memory_order_relaxed)) return false;
+  // A Ctrl-C stops the walk at once; the main thread then stops the search.
+  if (pool_.stopping.load(std::memory_order_relaxed) || StopRequested()) return false;
   if (pool_.waitedOn.load(std::memory_order_relaxed) == segment && !chunk->events.empty()) {
     // The main thread waits for what this thread holds.
     const Clock::time_point now = Clock::now();
@@ -237,6 +246,7 @@ bool Worker::GiveWorkAway(Walk& walk) {
       given->next = segment->next;
       segment->next = given;
       taker->segment = given;
+      given->writer = taker;
       taker->assigned = true;
       ++pool_.busy;
       gave = true;
@@ -276,6 +286,7 @@ void StartParallelSearch(const SearchSetup& setup) {
   task.remainder.factored = setup.rootFactored;
   task.remainder.factors = setup.rootFactors;
   first->segment = pool.head;
+  pool.head->writer = first;
   first->assigned = true;
   ++pool.busy;
   pool.stealWanted = !pool.idle.empty();
@@ -304,13 +315,29 @@ Chunk* NextChunk() {
       pool.roomWake.notify_all();
       continue;
     }
+    // A Ctrl-C: the search ends here, for the driver to stop the calculation.
+    if (StopRequested()) return nullptr;
     pool.waitedOn = head;
     if (pool.consumerWake.wait_for(lock, kWaitSlice) == std::cv_status::timeout) {
       lock.unlock();
-      FlushOutputIfDue();
+      Pulse();
       lock.lock();
     }
   }
+}
+
+bool CurrentFirstUnknown(NTL::ZZ& value) {
+  Pool& pool = ThePool();
+  u64 first = 0;
+  {
+    std::lock_guard<std::mutex> guard(pool.lock);
+    if (pool.head != nullptr && !pool.head->finished && pool.head->writer != nullptr) {
+      first = pool.head->writer->FirstUnknown();
+    }
+  }
+  if (first == 0) return false;
+  SetZZ(value, first);
+  return true;
 }
 
 void ReleaseChunk(Chunk* chunk) {

@@ -12,6 +12,8 @@
 // per call.
 #pragma once
 
+#include <NTL/ZZ.h>
+
 // With possibly equal (type 1) or all different (type 2) unknowns. Both return 1.
 // They read and write level; the search reads the problem, the constraints and
 // unknownCount (search/setup.h), and RecordSolution counts and prints
@@ -24,6 +26,10 @@ int StepType2();
 // ends the search. Both return 1.
 int BacktrackType1();
 int BacktrackType2();
+
+// The value of x1 that the search is at, for the status line: false when it
+// has none (n <= 2, or x1 beyond 64 bits). Main thread only.
+bool CurrentFirstUnknown(NTL::ZZ& value);
 
 // The driver leaves the search before its end (the paging answer -1): the
 // threads stop, and largestLast, smallestFirst and savedSolution are written.

@@ -51,6 +51,7 @@ bool Walk::Run(const SearchSetup& setup, const Task& task, WalkOutput& output) {
   setup_ = &setup;
   output_ = &output;
   base_ = task.level;
+  firstUnknown_.store(base_ >= 1 && FitsU64(task.prefix[0]) ? ToU64(task.prefix[0]) : 0, std::memory_order_relaxed);
   depth_ = base_;
   prefixValid_ = 0;
   nodePending_ = false;
@@ -119,6 +120,7 @@ bool Walk::WalkFrames() {
     }
     SubtractUnit(frame.remainder, child.value, valueFactors, child.remainder, remainderWork_);
     child.unfactorable = false;
+    if (depth_ == 0) NoteFirstUnknown(child.value);
     prefixValid_ = std::min(prefixValid_, depth_);
     ++depth_;
     EnterFrame(depth_);
@@ -163,6 +165,7 @@ bool Walk::WalkWordLoop(Frame& frame) {
       if (!loop.more) break;  // given away meanwhile
     }
     const u64 v = loop.next;
+    if (setup_->n == 3 && loop.visited % kPollEvery == 1) firstUnknown_.store(v, std::memory_order_relaxed);
     if (v - loop.lowest < step) {
       loop.more = false;
     } else {
@@ -204,6 +207,7 @@ bool Walk::WalkZZLoop(Frame& frame) {
     if (frame.range.next < frame.range.lowest) break;  // given away meanwhile
     value_ = frame.range.next;
     NTL::sub(frame.range.next, frame.range.next, setup_->step);
+    if (setup_->n == 3) NoteFirstUnknown(value_);
     Remainder& child = scratchRemainder_;
     SubtractUnit(frame.remainder, value_, nullptr, child, remainderWork_);
     if (!StartPairNode(node_, *setup_, child.a, child.b, nullptr, value_)) continue;
@@ -264,6 +268,10 @@ bool Walk::EnsureFactored(int level) {
 }
 
 bool Walk::PollNow() { return output_->Poll(*this); }
+
+void Walk::NoteFirstUnknown(const NTL::ZZ& value) {
+  firstUnknown_.store(FitsU64(value) ? ToU64(value) : 0, std::memory_order_relaxed);
+}
 
 bool Walk::Split(Task& taken) {
   const int n = setup_->n;

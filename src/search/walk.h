@@ -17,6 +17,7 @@
 
 #include <NTL/ZZ.h>
 
+#include <atomic>
 #include <deque>
 #include <vector>
 
@@ -60,6 +61,9 @@ class Walk {
   // Gives away the lower half of the remaining children of the topmost frame
   // that has any, as `taken`; false when no frame has a child left.
   bool Split(Task& taken);
+  // x1 where the walk stands, when it fits 64 bits (0 otherwise, and for
+  // n <= 2): for the status line, from any thread.
+  u64 FirstUnknown() const { return firstUnknown_.load(std::memory_order_relaxed); }
 
  private:
   struct Frame {
@@ -88,6 +92,7 @@ class Walk {
   bool EnsureFactored(int level);
   void TakePrefix(int level, Task& taken) const;
   bool PollNow();
+  void NoteFirstUnknown(const NTL::ZZ& value);
   void NeedPrefix(int length);
   void EmitCompletion(int level, const NTL::ZZ& first);
   void EmitNode(const NTL::ZZ* value, u128 wordValue);
@@ -111,4 +116,5 @@ class Walk {
   Factorization valueFactors_, candidates_;
   Remainder scratchRemainder_;
   NTL::ZZ value_, t1_;
+  std::atomic<u64> firstUnknown_{0};
 };
