@@ -93,6 +93,15 @@ void UpperBound(const SearchSetup& setup, int k, const ZZ& previous, const Remai
     RoundUpToParity(setup, start);
     NTL::add(upper, previous, setup.step);
     if (upper < start) upper = start;
+    // With M, a window bound beyond M is capped to it below: no need to find
+    // it when it starts above M, or when the window from M still exceeds r.
+    if (setup.hasMax && (upper > setup.maxLast || CompareWindow(setup.maxLast, k, setup, r, w) > 0)) {
+      upper = setup.maxLast;
+      NTL::mul(w.t1, r.b, static_cast<long>(k));
+      NTL::mul(w.t2, setup.maxLast, r.a);
+      exact = w.t1 == w.t2;
+      return;  // M in force is admissible
+    }
     const long sign = CompareWindow(upper, k, setup, r, w);
     if (sign > 0) {
       start = upper;
@@ -134,13 +143,39 @@ bool HasMultipleUpToMax(const SearchSetup& setup, const ZZ& m, const ZZ& low, Bo
   return t <= setup.maxLast;
 }
 
+// PrimePowersFit for M and the lowest value below 2^64, in words.
+bool PrimePowersFitWords(const SearchSetup& setup, int k, const Remainder& r, u64 low) {
+  const u64 maxLast = setup.maxLast64;
+  const u64 root = ToU64(setup.maxLastRoot);
+  if (!r.factors.bigs.empty()) return false;  // a prime beyond 64 bits exceeds M
+  int aboveRoot = 0;
+  for (const PrimePower& f : r.factors.words) {
+    if (f.prime == 2 && setup.parity == 1) return false;  // odd unknowns have odd denominators
+    u64 power = 1;
+    for (int e = 0; e < f.exponent; ++e) {
+      if (power > maxLast / f.prime) return false;  // p^e alone exceeds M
+      power *= f.prime;
+    }
+    if (power > root) ++aboveRoot;
+    u64 m = power;
+    if (setup.parity == 2 && f.prime != 2) {
+      if (m > maxLast / 2) return false;
+      m *= 2;
+    }
+    u64 t = low / m + (low % m != 0 ? 1 : 0);  // ceil(low/m)
+    if (setup.parity == 1 && t % 2 == 0) ++t;
+    if (t > maxLast / m) return false;
+  }
+  return aboveRoot <= k;
+}
+
 // The prime powers of b against [low, M]: each needs an admissible multiple
 // there, and at most k of them can exceed sqrt(M).
 bool PrimePowersFit(const SearchSetup& setup, int k, const Remainder& r, const ZZ& low, BoundsWork& w) {
   if (!r.factored) return true;
+  if (setup.maxLast64 != 0 && FitsU64(low)) return PrimePowersFitWords(setup, k, r, ToU64(low));
   ZZ& m = w.t2;
-  ZZ& root = w.t3;
-  NTL::SqrRoot(root, setup.maxLast);
+  const ZZ& root = setup.maxLastRoot;
   int aboveRoot = 0;
   const auto check = [&](const ZZ& primePower, bool two) {
     if (two && setup.parity == 1) return false;  // odd unknowns have odd denominators

@@ -72,6 +72,8 @@ void PrepareSetup(SearchSetup& s) {
   s.minFirstFits = FitsU128(s.minFirst);
   s.minFirstWord = s.minFirstFits ? ToU128(s.minFirst) : 0;
   s.maxLastWord = s.hasMax && FitsU128(s.maxLast) ? ToU128(s.maxLast) : 0;
+  s.maxLast64 = s.hasMax && FitsU64(s.maxLast) ? ToU64(s.maxLast) : 0;
+  NTL::SqrRoot(s.maxLastRoot, s.maxLast);
   if (s.hasMax) PrepareLeastSums(s);
   s.rootFactored = FitsU64(s.q);
   s.rootFactors.Clear();

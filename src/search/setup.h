@@ -30,10 +30,13 @@ struct SearchSetup {
   std::vector<char> possible;
 
   // Word forms of N and M where they fit 128 bits (0 for M: none or too large
-  // to bind a word value).
+  // to bind a word value), M again when it fits 64 bits (else 0) with the
+  // square root of M.
   u128 minFirstWord = 0;
   bool minFirstFits = false;
   u128 maxLastWord = 0;
+  u64 maxLast64 = 0;
+  NTL::ZZ maxLastRoot;
 
   // The factorisation of q, when it was cheap to find up front (q < 2^64);
   // otherwise RootFactors finds it on first need.
