@@ -308,13 +308,14 @@ TEST(WidePairSolver, TwoOverLargeDenominatorsFromTheirDivisors) {
     const char* q;
     std::size_t solutions;
   };
-  const Case cases[] = {{"18446744073709551617", 4},          // 2^64 + 1 = 274177 * 67280421310721
-                        {"36472996377170786403", 41},         // 3^41
-                        {"1856910058928070412348686333", 4},  // 3 (2^89 - 1)
-                        {"1000000000000000000000007", 1},     // a prime
+  const Case cases[] = {
+      {"18446744073709551617", 4},          // 2^64 + 1 = 274177 * 67280421310721
+      {"36472996377170786403", 41},         // 3^41
+      {"1856910058928070412348686333", 4},  // 3 (2^89 - 1)
+      {"1000000000000000000000007", 1},     // a prime
 #ifdef EGYPTIAN_HAVE_FLINT
-                        // Two primes of 56 and 73 bits, beyond the reach of rho.
-                        {"340282366920938463463374607431768211457", 4},  // 2^128 + 1
+      // Two primes of 56 and 73 bits, beyond the reach of rho.
+      {"340282366920938463463374607431768211457", 4},  // 2^128 + 1
 #endif
   };
   for (const Case& c : cases) {
@@ -340,14 +341,15 @@ TEST(WidePairSolver, TwoOverLargeDenominatorsFromTheirDivisors) {
 
 // Values beyond 64 bits with small and large prime factors factor completely.
 TEST(Factoring, ValuesBeyondWordsFactorCompletely) {
-  const char* values[] = {"100000000000000000001",             // 73 * 137 * 1676321 * 5964848081
-                          "1267650600228229401496703205376",   // 2^100
-                          "1208925819614629174706189",         // 2^80 + 13, a prime
-                          "998244368971909710889394239",       // 998244353 * 1000000007 * 1000000009
+  const char* values[] = {
+      "100000000000000000001",            // 73 * 137 * 1676321 * 5964848081
+      "1267650600228229401496703205376",  // 2^100
+      "1208925819614629174706189",        // 2^80 + 13, a prime
+      "998244368971909710889394239",      // 998244353 * 1000000007 * 1000000009
 #ifdef EGYPTIAN_HAVE_FLINT
-                          // Prime factors of 50 to 73 bits, for the elliptic curves.
-                          "10000000000000431000000000002257",          // (10^15 + 37) (10^16 + 61)
-                          "340282366920938463463374607431768211457",  // 2^128 + 1
+      // Prime factors of 50 to 73 bits, for the elliptic curves.
+      "10000000000000431000000000002257",         // (10^15 + 37) (10^16 + 61)
+      "340282366920938463463374607431768211457",  // 2^128 + 1
 #endif
   };
   for (const char* text : values) {

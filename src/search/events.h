@@ -26,10 +26,10 @@ enum class EventKind : std::uint8_t { kPrefix, kNode, kPair, kCompletion };
 
 struct Event {
   EventKind kind;
-  bool wide;             // kNode, kPair: the values are in the pool, not in first/second
-  std::int32_t count;    // kPrefix: the number of values; kCompletion: the level L
-  std::uint32_t index;   // the first value in the chunk's pool
-  u128 first, second;    // kNode: x[n-2]; kPair: x[n-1], x[n]
+  bool wide;            // kNode, kPair: the values are in the pool, not in first/second
+  std::int32_t count;   // kPrefix: the number of values; kCompletion: the level L
+  std::uint32_t index;  // the first value in the chunk's pool
+  u128 first, second;   // kNode: x[n-2]; kPair: x[n-1], x[n]
 };
 
 struct Chunk {

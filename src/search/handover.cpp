@@ -275,7 +275,8 @@ void NoteEnds() {
 }
 
 void ReadPrefix(const Event& event) {
-  for (int i = 0; i < event.count; ++i) h.values[static_cast<std::size_t>(i + 1)] = h.chunk->pool[event.index + static_cast<std::size_t>(i)];
+  for (int i = 0; i < event.count; ++i)
+    h.values[static_cast<std::size_t>(i + 1)] = h.chunk->pool[event.index + static_cast<std::size_t>(i)];
   h.prefixLength = event.count;
   ++h.prefixVersion;
   h.remaindersValid = 0;

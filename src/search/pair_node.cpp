@@ -203,8 +203,8 @@ bool NextPairBatch(PairNode& node, const SearchSetup& setup) {
     case PairForm::kWordTrial: NextWordTrials(node, setup); return true;
     case PairForm::kWideTrial: NextWideTrials(node, setup); return true;
     case PairForm::kWordDivisors: {
-      const bool complete = SolvePairs(node.a, node.b, node.factors, static_cast<int>(node.factorCount),
-                                       node.limits, node.ceiling, kPairBatch, node.pairs);
+      const bool complete = SolvePairs(node.a, node.b, node.factors, static_cast<int>(node.factorCount), node.limits,
+                                       node.ceiling, kPairBatch, node.pairs);
       if (complete || node.pairs.empty()) {
         node.form = PairForm::kDone;
       } else {
@@ -213,8 +213,8 @@ bool NextPairBatch(PairNode& node, const SearchSetup& setup) {
       return true;
     }
     case PairForm::kWideDivisors: {
-      const bool complete = SolveWidePairs(node.wideA, node.wideB, *node.wideFactors, node.wideLimits,
-                                           node.wideCeiling, kPairBatch, node.widePairs);
+      const bool complete = SolveWidePairs(node.wideA, node.wideB, *node.wideFactors, node.wideLimits, node.wideCeiling,
+                                           kPairBatch, node.widePairs);
       if (complete || node.widePairs.empty()) {
         node.form = PairForm::kDone;
       } else {

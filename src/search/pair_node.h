@@ -64,4 +64,3 @@ bool StartPairNode(PairNode& node, const SearchSetup& setup, const NTL::ZZ& a, c
 // (wide forms), in decreasing order of x. False when the node has no more; a
 // batch may be empty while a long trial goes on.
 bool NextPairBatch(PairNode& node, const SearchSetup& setup);
-

@@ -20,8 +20,8 @@ void SubtractUnit(const Remainder& parent, const NTL::ZZ& value, const Factoriza
   ZZ& scratch = work.scratch;
   ZZ& gcd = work.gcd;
   MergeCancelling(
-      parent.factors.words.data(), parent.factors.words.size(), valueFactors->words.data(),
-      valueFactors->words.size(), child.a, [&scratch](ZZ& a, u64 prime) { return DivideOut(a, prime, scratch); },
+      parent.factors.words.data(), parent.factors.words.size(), valueFactors->words.data(), valueFactors->words.size(),
+      child.a, [&scratch](ZZ& a, u64 prime) { return DivideOut(a, prime, scratch); },
       [&gcd, &scratch](u64 prime) {
         SetZZ(scratch, prime);
         gcd *= scratch;

@@ -13,11 +13,11 @@
 
 struct SearchSetup {
   int n = 0;
-  int type = 2;    // 1: unknowns may be equal; 2: all different
-  int parity = 0;  // 0 any, 1 all odd, 2 all even
-  int step = 1;    // between two admissible values
-  int gap = 1;     // least difference between neighbours: step for type 2, 0 for type 1
-  NTL::ZZ p, q;    // P/Q in lowest terms
+  int type = 2;      // 1: unknowns may be equal; 2: all different
+  int parity = 0;    // 0 any, 1 all odd, 2 all even
+  int step = 1;      // between two admissible values
+  int gap = 1;       // least difference between neighbours: step for type 2, 0 for type 1
+  NTL::ZZ p, q;      // P/Q in lowest terms
   NTL::ZZ minFirst;  // N in force: admissible, at least 1
   NTL::ZZ maxLast;   // M in force; 0: none
   bool hasMax = false;

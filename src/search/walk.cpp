@@ -60,7 +60,8 @@ bool Walk::Run(const SearchSetup& setup, const Task& task, WalkOutput& output) {
   if (frames_.size() < static_cast<std::size_t>(std::max(n, base_ + 1))) {
     frames_.resize(static_cast<std::size_t>(std::max(n, base_ + 1)));
   }
-  for (int i = 1; i <= base_; ++i) frames_[static_cast<std::size_t>(i)].value = task.prefix[static_cast<std::size_t>(i - 1)];
+  for (int i = 1; i <= base_; ++i)
+    frames_[static_cast<std::size_t>(i)].value = task.prefix[static_cast<std::size_t>(i - 1)];
   Frame& top = frames_[static_cast<std::size_t>(base_)];
   if (base_ == 0) top.value = 0;
   top.remainder = task.remainder;
@@ -313,7 +314,8 @@ void Walk::TakePrefix(int level, Task& taken) const {
   taken.level = level;
   taken.fresh = false;
   taken.prefix.resize(static_cast<std::size_t>(level));
-  for (int i = 1; i <= level; ++i) taken.prefix[static_cast<std::size_t>(i - 1)] = frames_[static_cast<std::size_t>(i)].value;
+  for (int i = 1; i <= level; ++i)
+    taken.prefix[static_cast<std::size_t>(i - 1)] = frames_[static_cast<std::size_t>(i)].value;
   taken.remainder = frames_[static_cast<std::size_t>(level)].remainder;
 }
 

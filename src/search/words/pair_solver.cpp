@@ -148,8 +148,9 @@ void TryAll(const PrimePower* factors, int count, u64 a, const SmallModulus* sma
   if (count == 0) {
     if (a != 1) {
       const u128 sum = static_cast<u128>(u) + v;
-      const u64 remainder =
-          !FitsWord(sum) ? ModWide(sum, a) : small != nullptr ? small->Reduce(Low64(sum)) : Low64(sum) % a;
+      const u64 remainder = !FitsWord(sum)     ? ModWide(sum, a)
+                            : small != nullptr ? small->Reduce(Low64(sum))
+                                               : Low64(sum) % a;
       if (remainder != 0) return;
     }
     collector.Offer(u, v);
@@ -415,8 +416,8 @@ class MeetInTheMiddle {
   u64 powers_[2 * 63 + kMaxPrimesOf64];
   int offsets_[kMaxPrimesOf64];
   int bits_ = 0;
-  double pairs_ = 1;        // tau: the divisor pairs of b, counted both ways
-  bool keepSides_ = true;   // the entries keep their u and v
+  double pairs_ = 1;       // tau: the divisor pairs of b, counted both ways
+  bool keepSides_ = true;  // the entries keep their u and v
 };
 
 }  // namespace
