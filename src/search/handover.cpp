@@ -23,54 +23,51 @@ struct ValueRef {
   const ZZ* big;
 };
 
-enum class Kind { kPair, kCompletion };
+enum class Kind : std::uint8_t { kPair, kCompletion };
 
+// The fields are grouped by size, the words first.
 struct Handover {
-  const SearchSetup* setup = nullptr;
-  int n = 0;
-  Chunk* chunk = nullptr;
-  std::size_t position = 0;
-
   // The current solution. x[1..prefixLength] are in values; for a pair,
   // x[n-2] is the node and x[n-1], x[n] the pair (words, or values[n-2],
-  // values[n-1], values[n]); for a completion at level L, x[L+1..n] are
-  // first, first + step, ... (type 2) or all first (type 1).
-  Kind kind = Kind::kPair;
-  std::vector<ZZ> values;  // 1..n
-  int prefixLength = 0;
-  std::uint64_t prefixVersion = 0;  // raised with each prefix event
-  bool firstFits = false;           // x[1] of the prefix as a word
-  u128 firstWord = 0;
-  // x[1] and x[n] of the current solution as words, when both fit.
-  bool endsInWords = false;
-  u128 first = 0, last = 0;
-  bool nodeWide = false;
-  u128 node = 0;
-  bool pairWide = false;
-  u128 pairX = 0, pairY = 0;
-  int completionLevel = 0;
-  ZZ completionFirst;
+  // values[n-1], values[n] when wide); for a completion at level L, x[L+1..n]
+  // are first, first + step, ... (type 2) or all first (type 1).
+  u128 node = 0, pairX = 0, pairY = 0;
+  u128 firstWord = 0;        // x[1] of the prefix, when firstFits
+  u128 first = 0, last = 0;  // x[1] and x[n] of the solution, when endsInWords
+  // The extremes in words while they fit (the state's fields are then stale).
+  u128 largest = 0, smallest = 0;
 
+  const SearchSetup* setup = nullptr;
+  Chunk* chunk = nullptr;
+  std::size_t position = 0;
+  std::vector<ZZ> values;  // 1..n
+  ZZ completionFirst;
+  std::uint64_t prefixVersion = 0;  // raised with each prefix event
   // Decimal text of the prefix values, valid while textVersion[i] is prefixVersion.
   std::vector<std::string> text;
   std::vector<std::uint64_t> textVersion;
-
-  // The extremes in words while they fit (the state's fields are then stale).
-  bool recorded = false;
-  bool largestInWords = true, smallestInWords = true;
-  u128 largest = 0, smallest = 0;
-  bool copyPending = false;
-
   // The backtracking's view: remainders after x[1..i] for i < remaindersValid,
   // whether every prefix level is at its last value (for prefixAtEndVersion),
   // and whether x[n-2] is too (for the current node).
   std::vector<ZZ> remainderA, remainderB;
-  int remaindersValid = 0;
   std::uint64_t prefixAtEndVersion = ~std::uint64_t{0};
+  ZZ bound, scratch;
+
+  int n = 0;
+  int prefixLength = 0;
+  int completionLevel = 0;
+  int remaindersValid = 0;
+  Kind kind = Kind::kPair;
+  bool firstFits = false;
+  bool endsInWords = false;
+  bool nodeWide = false;
+  bool pairWide = false;
+  bool recorded = false;
+  bool largestInWords = true, smallestInWords = true;
+  bool copyPending = false;
   bool prefixAtEnd = false;
   bool nodeAtEndKnown = false;
   bool nodeAtEnd = false;
-  ZZ bound, scratch;
 };
 
 Handover h;
@@ -276,7 +273,7 @@ void NoteEnds() {
 
 void ReadPrefix(const Event& event) {
   for (int i = 0; i < event.count; ++i)
-    h.values[static_cast<std::size_t>(i + 1)] = h.chunk->pool[event.index + static_cast<std::size_t>(i)];
+    h.values[static_cast<std::size_t>(i) + 1] = h.chunk->pool[event.index + static_cast<std::size_t>(i)];
   h.prefixLength = event.count;
   ++h.prefixVersion;
   h.remaindersValid = 0;

@@ -12,15 +12,17 @@
 #include "search/words/words.h"
 
 struct SearchSetup {
-  int n = 0;
-  int type = 2;      // 1: unknowns may be equal; 2: all different
-  int parity = 0;    // 0 any, 1 all odd, 2 all even
-  int step = 1;      // between two admissible values
-  int gap = 1;       // least difference between neighbours: step for type 2, 0 for type 1
+  // Word forms of N and M where they fit 128 bits (0 for M: none or too large
+  // to bind a word value), M again when it fits 64 bits (else 0) with the
+  // square root of M.
+  u128 minFirstWord = 0;
+  u128 maxLastWord = 0;
+  u64 maxLast64 = 0;
+  NTL::ZZ maxLastRoot;
+
   NTL::ZZ p, q;      // P/Q in lowest terms
   NTL::ZZ minFirst;  // N in force: admissible, at least 1
   NTL::ZZ maxLast;   // M in force; 0: none
-  bool hasMax = false;
 
   // With M: the least sum of k admissible values up to M, leastNum[k] /
   // leastDen[k] for k = 0..n (the k largest ones, or k times the largest for
@@ -29,19 +31,18 @@ struct SearchSetup {
   std::vector<NTL::ZZ> leastNum, leastDen, largestProduct;
   std::vector<char> possible;
 
-  // Word forms of N and M where they fit 128 bits (0 for M: none or too large
-  // to bind a word value), M again when it fits 64 bits (else 0) with the
-  // square root of M.
-  u128 minFirstWord = 0;
-  bool minFirstFits = false;
-  u128 maxLastWord = 0;
-  u64 maxLast64 = 0;
-  NTL::ZZ maxLastRoot;
-
-  // The factorisation of q, when it was cheap to find up front (q < 2^64);
-  // otherwise RootFactors finds it on first need.
-  bool rootFactored = false;
+  // The factorisation of q, when it was cheap to find up front (q < 2^64,
+  // rootFactored); otherwise RootFactors finds it on first need.
   Factorization rootFactors;
+
+  int n = 0;
+  int type = 2;    // 1: unknowns may be equal; 2: all different
+  int parity = 0;  // 0 any, 1 all odd, 2 all even
+  int step = 1;    // between two admissible values
+  int gap = 1;     // least difference between neighbours: step for type 2, 0 for type 1
+  bool hasMax = false;
+  bool minFirstFits = false;
+  bool rootFactored = false;
 };
 
 // Fills `setup` from the calculation state for its current n. Reads

@@ -109,7 +109,7 @@ bool Walk::WalkFrames() {
     }
     if (!PollNow()) return false;
     if (frame.range.next < frame.range.lowest) continue;  // given away meanwhile
-    Frame& child = frames_[static_cast<std::size_t>(depth_ + 1)];
+    Frame& child = frames_[static_cast<std::size_t>(depth_) + 1];
     child.value = frame.range.next;
     NTL::sub(frame.range.next, frame.range.next, setup_->step);
     // With the parent's factorisation and a value in a word, the child's comes cheaply.

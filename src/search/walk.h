@@ -79,7 +79,7 @@ class Walk {
     u64 a = 0, b = 0, next = 0, lowest = 0;
     u64 visited = 0;
     RangeFactorizer factorizer;
-    PrimePower childFactors[kMaxPrimesOf64];
+    PrimePower childFactors[kMaxPrimesOf64] = {};
     std::vector<PrimePower> merged;
   };
 

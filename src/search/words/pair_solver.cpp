@@ -85,9 +85,9 @@ class Collector {
   Collector(u64 a, u64 b, const PairLimits& limits, u128 ceiling, std::size_t limit, std::vector<Pair>& out)
       : a_(a), b_(b), limits_(limits), ceiling_(ceiling), limit_(limit), out_(out) {}
 
-  // u and v coprime, u*v dividing b, a dividing u + v.
+  // u and v coprime (both at least 1), u*v dividing b, a dividing u + v.
   void Offer(u64 u, u64 v) {
-    if (u > v || (u == v && !(u == 1 && limits_.allowEqual))) return;
+    if (u == 0 || u > v || (u == v && !(u == 1 && limits_.allowEqual))) return;
     // h = (u + v)/a, of at most 65 bits over a >= 2: one hardware division.
     const u128 sum = static_cast<u128>(u) + v;
     u64 unused;
@@ -200,7 +200,7 @@ class MeetInTheMiddle {
  private:
   // The primes of a half, by index into factors_.
   struct Members {
-    int index[kMaxPrimesOf64];
+    int index[kMaxPrimesOf64] = {};
     int count = 0;
     const int* begin() const { return index; }
     const int* end() const { return index + count; }
@@ -208,7 +208,7 @@ class MeetInTheMiddle {
 
   // Balances the halves by their numbers of entries, the largest exponents first.
   void Split() {
-    int order[kMaxPrimesOf64];
+    int order[kMaxPrimesOf64] = {};
     for (int i = 0; i < count_; ++i) {
       int j = i;
       for (; j > 0 && factors_[order[j - 1]].exponent < factors_[i].exponent; --j) order[j] = order[j - 1];
@@ -414,7 +414,7 @@ class MeetInTheMiddle {
   Members membersA_, membersB_;
   // All 2e + 1 powers of every prime: at most 2*63 + 15 for a value below 2^64.
   u64 powers_[2 * 63 + kMaxPrimesOf64];
-  int offsets_[kMaxPrimesOf64];
+  int offsets_[kMaxPrimesOf64] = {};
   int bits_ = 0;
   double pairs_ = 1;       // tau: the divisor pairs of b, counted both ways
   bool keepSides_ = true;  // the entries keep their u and v
