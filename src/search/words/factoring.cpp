@@ -127,7 +127,9 @@ bool IsPrime64(u64 value) {
   for (u64 p : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
     if (value % p == 0) return value == p;
   }
-  if (value < u64{41} * 41) return true;
+  // Below 41^2, a value with no prime factor up to 37 is a prime.
+  constexpr u64 kNextPrimeSquare = 1681;
+  if (value < kNextPrimeSquare) return true;
   u64 odd = value - 1;
   int twos = 0;
   while ((odd & 1) == 0) {
