@@ -7,6 +7,8 @@
 #include <NTL/ZZ.h>
 
 #include <cstdint>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "search/factorization.h"
@@ -68,6 +70,21 @@ TEST(MachineWords, ModularProductsAndInversesAgreeWithNtl) {
       EXPECT_EQ(FromWord(InverseMod(a, modulus)), NTL::InvMod(FromWord(a), m)) << a << " mod " << modulus;
     }
     EXPECT_EQ(FromWord(Gcd64(a, b)), NTL::GCD(FromWord(a), FromWord(b)));
+  }
+}
+
+// Decimal digits of words of every size, as NTL prints them.
+TEST(MachineWords, DecimalDigitsAgreeWithNtl) {
+  SmallRandom rng(5);
+  for (int i = 0; i < 2000; ++i) {
+    const u128 value =
+        i < 200 ? static_cast<u128>(i) : (static_cast<u128>(rng.Next()) << 64 | rng.Next()) >> rng.Below(128);
+    char digits[kU128Digits];
+    char* end = digits + sizeof digits;
+    const char* start = FormatDecimal(value, end);
+    std::ostringstream expected;
+    expected << FromWord(value);
+    EXPECT_EQ(std::string(start, end), expected.str());
   }
 }
 

@@ -43,9 +43,9 @@ struct Handover {
   std::vector<ZZ> values;  // 1..n
   ZZ completionFirst;
   std::uint64_t prefixVersion = 0;  // raised with each prefix event
-  // Decimal text of the prefix values, valid while textVersion[i] is prefixVersion.
-  std::vector<std::string> text;
-  std::vector<std::uint64_t> textVersion;
+  // The printed text of the prefix, valid while prefixTextVersion is prefixVersion.
+  std::string prefixText;
+  std::uint64_t prefixTextVersion = ~std::uint64_t{0};
   // The backtracking's view: remainders after x[1..i] for i < remaindersValid,
   // whether every prefix level is at its last value (for prefixAtEndVersion),
   // and whether x[n-2] is too (for the current node).
@@ -114,42 +114,52 @@ void Materialize() {
 
 // --- Access for RecordSolution --------------------------------------------------
 
-void WriteWord(u128 value) {
+// The decimal digits of `value` followed by "\t \t", from `out` on; returns the
+// end.
+char* AppendWord(u128 value, char* out) {
   char digits[kU128Digits];
   char* end = digits + sizeof digits;
-  const char* start = FormatDecimal(value, end);
-  WriteBytes(start, static_cast<std::size_t>(end - start));
+  for (const char* digit = FormatDecimal(value, end); digit != end; ++digit) *out++ = *digit;
+  *out++ = '\t';
+  *out++ = ' ';
+  *out++ = '\t';
+  return out;
 }
 
-void WritePrefixValue(int i) {
-  std::string& text = h.text[static_cast<std::size_t>(i)];
-  if (h.textVersion[static_cast<std::size_t>(i)] != h.prefixVersion) {
+// x[1..prefixLength] as printed, each followed by "\t \t": made once a prefix.
+const std::string& PrefixText() {
+  if (h.prefixTextVersion != h.prefixVersion) {
     std::ostringstream stream;
-    stream << h.values[i];
-    text = stream.str();
-    h.textVersion[static_cast<std::size_t>(i)] = h.prefixVersion;
+    for (int i = 1; i <= h.prefixLength; ++i) stream << h.values[static_cast<std::size_t>(i)] << "\t \t";
+    h.prefixText = stream.str();
+    h.prefixTextVersion = h.prefixVersion;
   }
-  WriteText(text);
+  return h.prefixText;
 }
 
+// The values after the prefix: at most three words for a pair, written as one
+// piece; big values and completions, which are rare, one by one.
 void PrintCurrent() {
-  const int n = h.n;
-  for (int i = 1; i <= n; ++i) {
-    if (i <= h.prefixLength) {
-      WritePrefixValue(i);
-    } else if (h.kind == Kind::kCompletion) {
+  WriteText(PrefixText());
+  char line[3 * (kU128Digits + 3)];
+  char* cursor = line;
+  for (int i = h.prefixLength + 1; i <= h.n; ++i) {
+    const ValueRef value = h.kind == Kind::kPair ? PairValue(i) : ValueRef{false, 0, nullptr};
+    if (value.isWord) {
+      cursor = AppendWord(value.word, cursor);
+      continue;
+    }
+    WriteBytes(line, static_cast<std::size_t>(cursor - line));
+    cursor = line;
+    if (h.kind == Kind::kCompletion) {
       CompletionValue(i, h.scratch);
       WriteNumber(h.scratch);
     } else {
-      const ValueRef value = PairValue(i);
-      if (value.isWord) {
-        WriteWord(value.word);
-      } else {
-        WriteNumber(*value.big);
-      }
+      WriteNumber(*value.big);
     }
     WriteBytes("\t \t", 3);
   }
+  WriteBytes(line, static_cast<std::size_t>(cursor - line));
 }
 
 ValueRef LastValue() {
@@ -305,10 +315,6 @@ void StartHandover(const SearchSetup& setup) {
   h.position = 0;
   const std::size_t size = static_cast<std::size_t>(h.n) + 1;
   if (h.values.size() < size) h.values.resize(size);
-  if (h.text.size() < size) {
-    h.text.resize(size);
-    h.textVersion.resize(size, ~std::uint64_t{0});
-  }
   if (h.remainderA.size() < size) {
     h.remainderA.resize(size);
     h.remainderB.resize(size);
