@@ -84,7 +84,7 @@ TEST(MachineWords, DecimalDigitsAgreeWithNtl) {
     const char* start = FormatDecimal(value, end);
     std::ostringstream expected;
     expected << FromWord(value);
-    EXPECT_EQ(std::string(start, end), expected.str());
+    EXPECT_EQ(std::string(start, static_cast<std::size_t>(end - start)), expected.str());
   }
 }
 
