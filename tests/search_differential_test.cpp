@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogue/word_conversions.h"
 #include "support/run_program.h"
 #include "support/small_random.h"
 
@@ -220,7 +221,7 @@ TEST(DifferentialRandom, SameTranscriptBeyondMachineWords) {
       p = p * x + q;
       q *= x;
     }
-    x = NTL::conv<NTL::ZZ>(static_cast<unsigned long>((rng.Next() >> 6) | (1ULL << 57)));
+    SetFromU64(x, (rng.Next() >> 6) | (std::uint64_t{1} << 57));
     x = x * (1L << rng.Between(0, 12)) + 1;
     p = p * x + q;
     q *= x;

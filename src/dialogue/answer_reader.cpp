@@ -1,10 +1,13 @@
 #include "dialogue/answer_reader.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "dialogue/console.h"
+#include "dialogue/word_conversions.h"
 
 std::string inputLine;
 int inputLength = 0;
@@ -69,20 +72,27 @@ void ReadNonEmptyLine(const char* prompt) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The decimal value of digits [first, last), in 18-digit chunks so that very long
-// numbers are read in reasonable time.
+// The most digits of a chunk: any number of that many digits, and 10 to that
+// power, fit the 64-bit word that the chunk is added up in.
+constexpr std::size_t kChunkDigits = std::numeric_limits<std::uint64_t>::digits10;
+
+// The decimal value of digits [first, last), added up in machine words chunk by
+// chunk, so that very long numbers are read in reasonable time.
 void DecimalValue(std::size_t first, std::size_t last, NTL::ZZ& value) {
-  value = 0;
   NTL::ZZ scale;
+  NTL::ZZ part;
+  value = 0;
   while (first < last) {
-    std::size_t chunk = last - first < 18 ? last - first : 18;
-    long part = 0;  // at most 18 digits: fits 64 bits
-    long factor = 1;
+    const std::size_t chunk = last - first < kChunkDigits ? last - first : kChunkDigits;
+    std::uint64_t digits = 0;
+    std::uint64_t factor = 1;
     for (std::size_t i = 0; i < chunk; ++i) {
-      part = part * 10 + (inputLine[first + i] - '0');
+      digits = digits * 10 + static_cast<std::uint64_t>(inputLine[first + i] - '0');
       factor *= 10;
     }
-    NTL::mul(value, value, NTL::conv<NTL::ZZ>(factor));
+    SetFromU64(scale, factor);
+    SetFromU64(part, digits);
+    NTL::mul(value, value, scale);
     NTL::add(value, value, part);
     first += chunk;
   }

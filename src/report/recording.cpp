@@ -2,6 +2,7 @@
 #include "dialogue/answer_reader.h"
 #include "dialogue/catalog.h"
 #include "dialogue/console.h"
+#include "dialogue/word_conversions.h"
 #include "report/report.h"
 
 void PrintSolutionLine(long long number, const char* separator, const NTL::Vec<NTL::ZZ>& values) {
@@ -39,7 +40,7 @@ void RecordSolution() {
   if (pageSign > 0) s.pageCounter += 1;
   if (everyK) {
     s.strideCounter += 1;
-    if (-s.pageSize == s.strideCounter) s.strideCounter = 0;
+    if (EqualsI64(s.pageSize, -s.strideCounter)) s.strideCounter = 0;
   }
   if (s.solutionCount == 1) PrintHeader();
 
@@ -52,7 +53,7 @@ void RecordSolution() {
   if (s.largestLast <= s.x[n]) s.largestLast = s.x[n];
   if (s.solutionCount == 1 || s.smallestFirst >= s.x[1]) s.smallestFirst = s.x[1];
 
-  if (pageSign > 0 && s.pageSize == s.pageCounter) {
+  if (pageSign > 0 && EqualsI64(s.pageSize, s.pageCounter)) {
     SetPrompt(Message(MsgPagePrompt));
     ReadAnswer(AnswerSigned, promptBuffer);
     s.pageSize = inputValue;
