@@ -27,10 +27,18 @@ void (*endOfInput)() = EndProgram;
 
 namespace {
 
+// A script saved by a Windows editor often begins with this UTF-8 byte-order mark.
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+bool atStartOfInput = true;
+
 // Reads one whole line; a line longer than kMaxLineLength comes back empty, so
-// that it is asked again like any refused line. False at the end of input when
-// nothing at all was left to read.
+// that it is asked again like any refused line. A byte-order mark at the very
+// start of standard input is skipped; anywhere else it is a character like any
+// other. False at the end of input when nothing at all was left to read.
 bool ReadLine(std::string& line) {
+  // Room for one byte more than the limit, for the carriage return of a CRLF
+  // line end, and on the first line for the mark.
+  const std::size_t room = kMaxLineLength + 1 + (atStartOfInput ? kByteOrderMark.size() : 0);
   line.clear();
   int c;
   bool any = false;
@@ -38,13 +46,15 @@ bool ReadLine(std::string& line) {
   while ((c = std::getchar()) != EOF) {
     any = true;
     if (c == '\n') break;
-    // One byte more than the limit, for the carriage return of a CRLF line end.
-    if (line.size() <= kMaxLineLength)
+    if (line.size() < room)
       line.push_back(static_cast<char>(c));
     else
       tooLong = true;
   }
   if (!any) return false;
+  if (atStartOfInput && line.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0)
+    line.erase(0, kByteOrderMark.size());
+  atStartOfInput = false;
   // A script written on Windows ends its lines with a carriage return.
   if (!tooLong && !line.empty() && line.back() == '\r') line.pop_back();
   if (tooLong || line.size() > kMaxLineLength) line.clear();
