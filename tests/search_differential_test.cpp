@@ -33,7 +33,7 @@ constexpr int kSeconds = 120;
 // Where the two transcripts part, with some context, or "" when they agree.
 std::string Difference(const std::string& script) {
   const ProgramRun fast = RunProgram(script, kSeconds);
-  const ProgramRun slow = RunProgram(script, kSeconds, EGYPTIAN_REFERENCE_BINARY);
+  const ProgramRun slow = RunProgram(script, kSeconds, ReferenceProgramPath());
   if (fast.timedOut || slow.timedOut) return fast.timedOut ? "the program timed out" : "the reference timed out";
   if (fast.exitStatus != slow.exitStatus) {
     return "exit status " + std::to_string(fast.exitStatus) + " against " + std::to_string(slow.exitStatus);

@@ -10,7 +10,20 @@
 #include <cstdio>
 #include <cstdlib>
 
-const char* ProgramPath() { return EGYPTIAN_BINARY; }
+namespace {
+
+const char* FromEnvironment(const char* variable, const char* otherwise) {
+  const char* value = std::getenv(variable);
+  return value != nullptr && *value != '\0' ? value : otherwise;
+}
+
+}  // namespace
+
+const char* ProgramPath() { return FromEnvironment("EGYPTIAN_TEST_PROGRAM", EGYPTIAN_BINARY); }
+
+const char* ReferenceProgramPath() {
+  return FromEnvironment("EGYPTIAN_TEST_REFERENCE_PROGRAM", EGYPTIAN_REFERENCE_BINARY);
+}
 
 ProgramRun RunProgram(const std::string& input, int seconds, const char* binary) {
   RunOptions options;
@@ -44,11 +57,22 @@ int InputFile(const std::string& input) {
   return inputFd;
 }
 
+// Each CRLF of `text` becomes LF; nothing else changes.
+void DropCarriageReturnsBeforeNewlines(std::string& text) {
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    text[kept++] = text[i];
+  }
+  text.resize(kept);
+}
+
 }  // namespace
 
 ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
   ProgramRun run;
   const char* binary = options.binary != nullptr ? options.binary : ProgramPath();
+  const char* runner = FromEnvironment("EGYPTIAN_TEST_RUNNER", nullptr);
   int inputFd = -1;
   if (options.input == RunOptions::Input::kScript) inputFd = InputFile(input);
   if (options.input == RunOptions::Input::kDevNull) inputFd = open("/dev/null", O_RDONLY);
@@ -76,7 +100,10 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
     close(out[1]);
     close(err[0]);
     close(err[1]);
-    execl(binary, binary, static_cast<char*>(nullptr));
+    if (runner != nullptr)
+      execl(runner, runner, binary, static_cast<char*>(nullptr));
+    else
+      execl(binary, binary, static_cast<char*>(nullptr));
     _exit(127);
   }
   if (inputFd >= 0) close(inputFd);
@@ -132,6 +159,8 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
   const auto end = Clock::now();
   run.seconds = SecondsBetween(start, end);
   run.quietSeconds = SecondsBetween(lastOutput, end);
+  if (std::string(FromEnvironment("EGYPTIAN_TEST_CRLF_OUTPUT", "")) == "1")
+    DropCarriageReturnsBeforeNewlines(run.output);
   if (WIFEXITED(status)) run.exitStatus = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) run.signal = WTERMSIG(status);
   return run;
