@@ -57,15 +57,36 @@ int InputFile(const std::string& input) {
   return inputFd;
 }
 
-// Each CRLF of `text` becomes LF; nothing else changes.
-void DropCarriageReturnsBeforeNewlines(std::string& text) {
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    text[kept++] = text[i];
+// What the program prints, as the tests look at it: with `crlf`, each CRLF
+// becomes LF (nothing else changes) as the bytes come in, so that the limits
+// of a run count the bytes of the text the tests see.
+class OutputText {
+ public:
+  explicit OutputText(bool crlf) : crlf_(crlf) {}
+
+  void Append(std::string& text, const char* bytes, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      if (heldReturn_) {
+        heldReturn_ = false;
+        if (bytes[i] != '\n') text.push_back('\r');
+      }
+      if (crlf_ && bytes[i] == '\r')
+        heldReturn_ = true;
+      else
+        text.push_back(bytes[i]);
+    }
   }
-  text.resize(kept);
-}
+
+  // A carriage return at the very end is no line end.
+  void Finish(std::string& text) {
+    if (heldReturn_) text.push_back('\r');
+    heldReturn_ = false;
+  }
+
+ private:
+  bool crlf_;
+  bool heldReturn_ = false;
+};
 
 }  // namespace
 
@@ -114,6 +135,7 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
   bool outOpen = true;
   bool errOpen = true;
   char buffer[65536];
+  OutputText outputText(std::string(FromEnvironment("EGYPTIAN_TEST_CRLF_OUTPUT", "")) == "1");
   while (outOpen || errOpen) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) {
@@ -126,9 +148,10 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
       ssize_t got = read(out[0], buffer, sizeof buffer);
       if (got <= 0) {
         outOpen = false;
+        outputText.Finish(run.output);
       } else {
         lastOutput = Clock::now();
-        run.output.append(buffer, static_cast<size_t>(got));
+        outputText.Append(run.output, buffer, static_cast<size_t>(got));
         if (options.readLimit > 0 && run.output.size() >= options.readLimit) {
           // As `| head -c N`: keep N bytes and go away.
           run.output.resize(options.readLimit);
@@ -159,8 +182,6 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
   const auto end = Clock::now();
   run.seconds = SecondsBetween(start, end);
   run.quietSeconds = SecondsBetween(lastOutput, end);
-  if (std::string(FromEnvironment("EGYPTIAN_TEST_CRLF_OUTPUT", "")) == "1")
-    DropCarriageReturnsBeforeNewlines(run.output);
   if (WIFEXITED(status)) run.exitStatus = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) run.signal = WTERMSIG(status);
   return run;
