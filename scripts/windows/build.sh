@@ -5,7 +5,7 @@
 # it only the factoring of very large denominators is slower.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-./scripts/windows/setup.sh
+./scripts/setup.sh --windows
 ./scripts/windows/deps.sh
 . scripts/windows/wine-env.sh
 prefix="$WINDOWS_CACHE/prefix"

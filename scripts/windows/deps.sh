@@ -22,7 +22,7 @@ failed() {
 # unless it is built already; prints its folder.
 unpack() {
   local version
-  version="$(dpkg-query -W -f='${source:Version}' "$1")"
+  version="$(dpkg-query -W -f='${source:Version}' "$1")" || return 1
   [ "$(cat "$prefix/$1.version" 2>/dev/null)" != "$version" ] || return 0
   echo "== $2 $version for mingw-w64, once for the cache in $WINDOWS_CACHE" >&2
   rm -rf "$sources"
