@@ -45,8 +45,13 @@ for input in "${inputs[@]}"; do
   set +e
   "$linux" <"$input" >"$work/linux.out" 2>"$work/linux.err"
   linux_status=$?
-  "$WINE" "$windows" <"$input" >"$work/windows.crlf" 2>"$work/windows.err"
-  windows_status=$?
+  # The program always prints something: a run with no output at all is wine
+  # failing to start it, as it has been seen to on a loaded machine.
+  for attempt in 1 2; do
+    "$WINE" "$windows" <"$input" >"$work/windows.crlf" 2>"$work/windows.err"
+    windows_status=$?
+    [ ! -s "$work/windows.crlf" ] || break
+  done
   set -e
   perl -pe 's/\r\n/\n/g' "$work/windows.crlf" >"$work/windows.out"
   if ! cmp -s "$work/linux.out" "$work/windows.out"; then
