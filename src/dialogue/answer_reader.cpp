@@ -15,6 +15,7 @@ int choice = 0;
 NTL::ZZ inputValue;
 int rejectZero = 0;
 NTL::ZZ digitZZ;
+bool atStartOfInput = true;
 char promptBuffer[kPromptBufferSize];
 
 namespace {
@@ -27,9 +28,7 @@ void (*endOfInput)() = EndProgram;
 
 namespace {
 
-// A script saved by a Windows editor often begins with this UTF-8 byte-order mark.
 const std::string kByteOrderMark = "\xEF\xBB\xBF";
-bool atStartOfInput = true;
 
 // Reads one whole line; a line longer than kMaxLineLength comes back empty, so
 // that it is asked again like any refused line. A byte-order mark at the very
