@@ -2,9 +2,11 @@
 # the tests (build-run/) and starts it; `make test` sets up everything and runs
 # the whole test suite; `make package` builds the Debian package from
 # build-run/; `make lint` checks the formatting and runs the static checks.
+# `make windows` cross-builds build-windows/egyptian.exe, `make test-windows`
+# runs the normal build's tests with it under wine (scripts/windows/).
 RUN_BUILD = build-run
 
-.PHONY: run test package lint build clean
+.PHONY: run test package lint build clean windows test-windows
 
 # Quiet: the compiler's errors and warnings still reach the terminal.
 build:
@@ -26,6 +28,16 @@ package: build
 
 lint:
 	@./scripts/lint.sh
+
+windows:
+	@./scripts/windows/build.sh
+
+# The tests of the normal build (build/), driving the Windows programs.
+test-windows: windows
+	@./scripts/setup.sh test
+	@cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build -j2
+	@./scripts/windows/test.sh
 
 clean:
 	rm -rf build build-*

@@ -1,5 +1,6 @@
 // Fuzz target of the answer reader. The first byte picks the kind of answer
-// (and rejectZero for kind 4), the other bytes are the whole of standard input.
+// (and rejectZero for kind 4), the other bytes are the whole of standard input
+// (where a byte-order mark at the very start is skipped).
 // The reader must either come back with the first line that is a valid answer
 // of that kind, having read exactly up to its line end and printed the prompt
 // once per line read, or read everything and end (prompt once more, then one
@@ -65,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t next = newline == std::string::npos ? input.size() : newline + 1;
     std::string line = input.substr(at, (newline == std::string::npos ? input.size() : newline) - at);
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (at == 0 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);  // a byte-order mark
     ++expectedLines;
     if (!line.empty() && line.size() <= kMaxLineLength &&
         answer_rules::ValidAnswer(k.kind, k.rejectZero, line, expectedDigit, expectedValue)) {
@@ -84,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   choice = -1;
   inputValue = -12345;
   rejectZero = k.rejectZero;
+  atStartOfInput = true;  // each input is the whole of standard input
   bool ended = false;
   try {
     ReadAnswer(k.kind, "?");

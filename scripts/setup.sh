@@ -6,8 +6,11 @@
 #
 # run (always): building and running the program. test: the test suite (both
 # builds, the memory check, the manual page and package checks). package: the
-# Debian package. lint: `make lint`. --dry-run shows each package of the groups
-# as present or missing and installs nothing.
+# Debian package. lint: `make lint`. windows: the Windows cross-build of
+# scripts/windows/ (mingw-w64 g++ of the posix thread model, wine64, m4, and
+# dpkg-dev for Debian's sources), installed without their recommended packages
+# (wine's desktop). --dry-run shows each package of the groups as present or
+# missing and installs nothing.
 set -euo pipefail
 
 # One package a line: the groups that need it (comma-separated), its name, and
@@ -29,6 +32,10 @@ test,package   file             file
 lint           clang-format     clang-format
 lint           clang-tidy       clang-tidy
 lint           cppcheck         cppcheck
+windows        g++-mingw-w64-x86-64-posix  x86_64-w64-mingw32-g++-posix
+windows        wine64           /usr/lib/wine/wine64
+windows        m4               m4
+windows        dpkg-dev         dpkg-source
 '
 
 dry_run=false
@@ -36,7 +43,8 @@ groups=run
 for argument in "$@"; do
   case $argument in
     --dry-run) dry_run=true ;;
-    run | test | package | lint) groups+=",$argument" ;;
+    run | test | package | lint | windows) groups+=",$argument" ;;
+    --windows) groups+=",windows" ;;
     *)
       echo "setup: unknown argument $argument" >&2
       exit 2
@@ -61,22 +69,24 @@ present() {
 }
 
 need=()
+lean=()  # the windows group: without recommended packages
 while read -r wanted_by package sign; do
   [ -n "$wanted_by" ] && asked "$wanted_by" || continue
   if present "$sign" "$package"; then
     ! $dry_run || echo "present  $package"
   else
     ! $dry_run || echo "missing  $package"
-    need+=("$package")
+    if [ "$wanted_by" = windows ]; then lean+=("$package"); else need+=("$package"); fi
   fi
 done <<<"$packages"
 
-if $dry_run || [ ${#need[@]} -eq 0 ]; then exit 0; fi
+if $dry_run || [ $((${#need[@]} + ${#lean[@]})) -eq 0 ]; then exit 0; fi
 if [ "$(id -u)" -ne 0 ]; then
-  echo "setup: missing ${need[*]}; run as root (or install them) first" >&2
+  echo "setup: missing ${need[*]} ${lean[*]}; run as root (or install them) first" >&2
   exit 1
 fi
-echo "setup: installing ${need[*]}"
+echo "setup: installing ${need[*]} ${lean[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq "${need[@]}" >/dev/null
+[ ${#need[@]} -eq 0 ] || apt-get install -y -qq "${need[@]}" >/dev/null
+[ ${#lean[@]} -eq 0 ] || apt-get install -y -qq --no-install-recommends "${lean[@]}" >/dev/null

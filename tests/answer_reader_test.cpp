@@ -186,6 +186,31 @@ TEST(AnswerReader, NumbersOfAnyLengthAreExact) {
   EXPECT_EQ(inputValue, -value);
 }
 
+// Numbers are added up in chunks of machine words: each length around a chunk
+// (9 and 10 digits pass 32 bits, 19 and 20 digits pass 64 bits) comes out
+// exact, in both kinds and with both signs.
+TEST(AnswerReader, NumbersAroundTheWidthsOfMachineWordsAreExact) {
+  const char* const numbers[] = {
+      "999999999",                                 // 9 digits
+      "4294967296",                                // 2^32
+      "10000000019",                               // 11 digits
+      "999999999999999999",                        // 18 digits
+      "9223372036854775808",                       // 2^63
+      "9999999999999999999",                       // 19 digits
+      "18446744073709551616",                      // 2^64
+      "1000000000000000000000000000000000000001",  // 40 digits
+      "9876543210987654321098765432109876543210",  // 40 digits
+  };
+  for (const char* digits : numbers) {
+    SCOPED_TRACE(digits);
+    const NTL::ZZ value = NTL::conv<NTL::ZZ>(digits);
+    EXPECT_EQ(Read(AnswerNatural, 1, digits + "\n"s), Prompts(1));
+    EXPECT_EQ(inputValue, value);
+    EXPECT_EQ(Read(AnswerSigned, 0, "-"s + digits + "\n"), Prompts(1));
+    EXPECT_EQ(inputValue, -value);
+  }
+}
+
 TEST(AnswerReader, LongLinesAreOneAnswerEach) {
   std::string digits(500, '7');
   NTL::ZZ first;

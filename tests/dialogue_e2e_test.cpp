@@ -91,4 +91,31 @@ TEST(Dialogue, LastLineWithoutNewlineAndCarriageReturnsAreAnswers) {
   EXPECT_EQ(run.exitStatus, 1);
 }
 
+// A script saved by a Windows editor begins with a UTF-8 byte-order mark: there
+// it is skipped, anywhere else it is a character that makes the line invalid.
+TEST(Dialogue, ByteOrderMarkIsSkippedAtTheStartOfInputOnly) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const std::string session = Opening(kEnglish) + OneOverOne(kEnglish) + AfterCalculation(kEnglish);
+  const std::string ask = Msg(kEnglish, MsgAskExplanations);
+  struct Case {
+    const char* name;
+    std::string input;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"before the first answer", mark + "2\n0\n1\n1\n0\n0\n0\n", session},
+      {"with CRLF line ends", mark + "2\r\n0\r\n1\r\n1\r\n0\r\n0\r\n0\r\n", session},
+      {"alone on the first line, an empty line", mark + "\n2\n0\n1\n1\n0\n0\n0\n", kMenu + session},
+      {"after the first answer", "2" + mark + "\n2\n0\n1\n1\n0\n0\n0\n", kMenu + session},
+      {"twice at the start", mark + mark + "2\n2\n0\n1\n1\n0\n0\n0\n", kMenu + session},
+      {"at the start of a later line", "2\n" + mark + "0\n0\n1\n1\n0\n0\n0\n",
+       Opening(kEnglish) + ask + OneOverOne(kEnglish) + AfterCalculation(kEnglish)},
+  };
+  for (const Case& c : cases) {
+    ProgramRun run = RunProgram(c.input, 10);
+    EXPECT_EQ(run.output, c.expected) << c.name;
+    EXPECT_EQ(run.exitStatus, 1) << c.name;
+  }
+}
+
 }  // namespace

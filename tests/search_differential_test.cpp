@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogue/word_conversions.h"
 #include "support/run_program.h"
 #include "support/small_random.h"
 
@@ -43,7 +44,7 @@ std::string Parting(const std::string& fast, const std::string& slow) {
 std::string Difference(const std::string& script, int threads = 2) {
   setenv("EGYPTIAN_THREADS", std::to_string(threads).c_str(), 1);
   const ProgramRun fast = RunProgram(script, kSeconds);
-  const ProgramRun slow = RunProgram(script, kSeconds, EGYPTIAN_REFERENCE_BINARY);
+  const ProgramRun slow = RunProgram(script, kSeconds, ReferenceProgramPath());
   if (fast.timedOut || slow.timedOut) return fast.timedOut ? "the program timed out" : "the reference timed out";
   if (fast.exitStatus != slow.exitStatus) {
     return "exit status " + std::to_string(fast.exitStatus) + " against " + std::to_string(slow.exitStatus);
@@ -232,7 +233,7 @@ TEST(DifferentialRandom, SameTranscriptBeyondMachineWords) {
       p = p * x + q;
       q *= x;
     }
-    x = NTL::conv<NTL::ZZ>(static_cast<unsigned long>((rng.Next() >> 6) | (1ULL << 57)));
+    SetFromU64(x, (rng.Next() >> 6) | (std::uint64_t{1} << 57));
     x = x * (1L << rng.Between(0, 12)) + 1;
     p = p * x + q;
     q *= x;

@@ -1,11 +1,14 @@
 #include "dialogue/answer_reader.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "dialogue/console.h"
 #include "dialogue/terminal.h"
+#include "dialogue/word_conversions.h"
 
 std::string inputLine;
 int inputLength = 0;
@@ -13,6 +16,7 @@ int choice = 0;
 NTL::ZZ inputValue;
 int rejectZero = 0;
 NTL::ZZ digitZZ;
+bool atStartOfInput = true;
 char promptBuffer[kPromptBufferSize];
 
 namespace {
@@ -25,17 +29,21 @@ void (*endOfInput)() = EndProgram;
 
 namespace {
 
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
 // Reads one line from a pipe or a file, keeping at most one byte more than
-// kMaxLineLength (for the carriage return of a CRLF line end) and the rest only
-// counted as too long. False at the end of input when nothing at all was left.
+// kMaxLineLength (for the carriage return of a CRLF line end, and on the first
+// line the length of a byte-order mark more) and the rest only counted as too
+// long. False at the end of input when nothing at all was left.
 bool ReadPipedLine(std::string& line, bool& tooLong) {
+  const std::size_t room = kMaxLineLength + 1 + (atStartOfInput ? kByteOrderMark.size() : 0);
   line.clear();
   int c;
   bool any = false;
   while ((c = std::getchar()) != EOF) {
     any = true;
     if (c == '\n') break;
-    if (line.size() <= kMaxLineLength)
+    if (line.size() < room)
       line.push_back(static_cast<char>(c));
     else
       tooLong = true;
@@ -44,12 +52,18 @@ bool ReadPipedLine(std::string& line, bool& tooLong) {
 }
 
 // Reads one whole line after `prompt`; a line longer than kMaxLineLength comes
-// back empty, so that it is asked again like any refused line. False at the end
-// of input when nothing at all was left to read.
+// back empty, so that it is asked again like any refused line. A byte-order
+// mark at the very start of standard input is skipped; anywhere else it is a
+// character like any other. False at the end of input when nothing at all was
+// left to read.
 bool ReadLine(const char* prompt, std::string& line) {
   bool tooLong = false;
   const bool read = InputFromTerminal() ? ReadTerminalLine(prompt, line) : ReadPipedLine(line, tooLong);
   if (!read) return false;
+  if (atStartOfInput && line.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
+    line.erase(0, kByteOrderMark.size());
+  }
+  atStartOfInput = false;
   // A script written on Windows ends its lines with a carriage return.
   if (!tooLong && !line.empty() && line.back() == '\r') line.pop_back();
   if (tooLong || line.size() > kMaxLineLength) line.clear();
@@ -78,20 +92,27 @@ void ReadNonEmptyLine(const char* prompt) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The decimal value of digits [first, last), in 18-digit chunks so that very long
-// numbers are read in reasonable time.
+// The most digits of a chunk: any number of that many digits, and 10 to that
+// power, fit the 64-bit word that the chunk is added up in.
+constexpr std::size_t kChunkDigits = std::numeric_limits<std::uint64_t>::digits10;
+
+// The decimal value of digits [first, last), added up in machine words chunk by
+// chunk, so that very long numbers are read in reasonable time.
 void DecimalValue(std::size_t first, std::size_t last, NTL::ZZ& value) {
-  value = 0;
   NTL::ZZ scale;
+  NTL::ZZ part;
+  value = 0;
   while (first < last) {
-    std::size_t chunk = last - first < 18 ? last - first : 18;
-    long part = 0;  // at most 18 digits: fits 64 bits
-    long factor = 1;
+    const std::size_t chunk = last - first < kChunkDigits ? last - first : kChunkDigits;
+    std::uint64_t digits = 0;
+    std::uint64_t factor = 1;
     for (std::size_t i = 0; i < chunk; ++i) {
-      part = part * 10 + (inputLine[first + i] - '0');
+      digits = digits * 10 + static_cast<std::uint64_t>(inputLine[first + i] - '0');
       factor *= 10;
     }
-    NTL::mul(value, value, NTL::conv<NTL::ZZ>(factor));
+    SetFromU64(scale, factor);
+    SetFromU64(part, digits);
+    NTL::mul(value, value, scale);
     NTL::add(value, value, part);
     first += chunk;
   }

@@ -32,6 +32,9 @@ extern int choice;          // result of kinds 1, 2, 3 and 12
 extern NTL::ZZ inputValue;  // result of kinds 4 and 5
 extern int rejectZero;      // set by the caller around a kind-4 question
 extern NTL::ZZ digitZZ;     // value of the character last classified
+// True until the first line of standard input is read: a UTF-8 byte-order mark
+// there, as Windows editors write it, is skipped.
+extern bool atStartOfInput;
 extern char promptBuffer[kPromptBufferSize];
 
 // Copies a prompt text into promptBuffer, cut to fit if it ever were too long.

@@ -9,6 +9,7 @@
 
 #include "dialogue/status_line.h"
 #include "dialogue/terminal.h"
+#include "dialogue/word_conversions.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -95,8 +96,8 @@ void WriteNumber(long long value) {
 }
 
 void WriteNumber(const NTL::ZZ& value) {
-  if (NTL::NumBits(value) < static_cast<long>(sizeof(long) * 8 - 1)) {
-    WriteNumber(static_cast<long long>(NTL::conv<long>(value)));
+  if (FitsI64(value)) {
+    WriteNumber(static_cast<long long>(ToI64(value)));
     return;
   }
   static std::ostringstream text;

@@ -4,6 +4,7 @@
 #include "dialogue/answer_reader.h"
 #include "dialogue/catalog.h"
 #include "dialogue/console.h"
+#include "dialogue/word_conversions.h"
 #include "report/report.h"
 
 namespace {
@@ -20,11 +21,9 @@ long pageSign = 1;
 std::int64_t pageLimit = 1;
 
 std::int64_t CountOf(const NTL::ZZ& value) {
-  NTL::ZZ magnitude = NTL::abs(value);
-  if (NTL::NumBits(magnitude) > 62) return kNeverReached;
-  std::int64_t count = 0;
-  for (long bit = NTL::NumBits(magnitude) - 1; bit >= 0; --bit) count = 2 * count + NTL::bit(magnitude, bit);
-  return count;
+  if (NTL::NumBits(value) > 62) return kNeverReached;
+  const std::int64_t count = ToI64(value);
+  return count < 0 ? -count : count;
 }
 
 void PrintValuesOfState() {

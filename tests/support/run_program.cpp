@@ -11,7 +11,20 @@
 #include <cstdlib>
 #include <vector>
 
-const char* ProgramPath() { return EGYPTIAN_BINARY; }
+namespace {
+
+const char* FromEnvironment(const char* variable, const char* otherwise) {
+  const char* value = std::getenv(variable);
+  return value != nullptr && *value != '\0' ? value : otherwise;
+}
+
+}  // namespace
+
+const char* ProgramPath() { return FromEnvironment("EGYPTIAN_TEST_PROGRAM", EGYPTIAN_BINARY); }
+
+const char* ReferenceProgramPath() {
+  return FromEnvironment("EGYPTIAN_TEST_REFERENCE_PROGRAM", EGYPTIAN_REFERENCE_BINARY);
+}
 
 ProgramRun RunProgram(const std::string& input, int seconds, const char* binary) {
   RunOptions options;
@@ -45,16 +58,51 @@ int InputFile(const std::string& input) {
   return inputFd;
 }
 
+// What the program prints, as the tests look at it: with `crlf`, each CRLF
+// becomes LF (nothing else changes) as the bytes come in, so that the limits
+// of a run count the bytes of the text the tests see.
+class OutputText {
+ public:
+  explicit OutputText(bool crlf) : crlf_(crlf) {}
+
+  void Append(std::string& text, const char* bytes, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      if (heldReturn_) {
+        heldReturn_ = false;
+        if (bytes[i] != '\n') text.push_back('\r');
+      }
+      if (crlf_ && bytes[i] == '\r')
+        heldReturn_ = true;
+      else
+        text.push_back(bytes[i]);
+    }
+  }
+
+  // A carriage return at the very end is no line end.
+  void Finish(std::string& text) {
+    if (heldReturn_) text.push_back('\r');
+    heldReturn_ = false;
+  }
+
+ private:
+  bool crlf_;
+  bool heldReturn_ = false;
+};
+
 }  // namespace
 
 ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
   ProgramRun run;
   const char* binary = options.binary != nullptr ? options.binary : ProgramPath();
+  const char* runner = FromEnvironment("EGYPTIAN_TEST_RUNNER", nullptr);
   int inputFd = -1;
   if (options.input == RunOptions::Input::kScript) inputFd = InputFile(input);
   if (options.input == RunOptions::Input::kDevNull) inputFd = open("/dev/null", O_RDONLY);
   if (options.input != RunOptions::Input::kClosed && inputFd < 0) return run;
-  std::vector<char*> argv{const_cast<char*>(binary)};
+  // With a runner (wine), it is the program that runs, the binary its first argument.
+  std::vector<char*> argv;
+  if (runner != nullptr) argv.push_back(const_cast<char*>(runner));
+  argv.push_back(const_cast<char*>(binary));
   for (const std::string& argument : options.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
 
@@ -80,7 +128,7 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
     close(out[1]);
     close(err[0]);
     close(err[1]);
-    execv(binary, argv.data());
+    execv(argv[0], argv.data());
     _exit(127);
   }
   if (inputFd >= 0) close(inputFd);
@@ -91,6 +139,7 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
   bool outOpen = true;
   bool errOpen = true;
   char buffer[65536];
+  OutputText outputText(std::string(FromEnvironment("EGYPTIAN_TEST_CRLF_OUTPUT", "")) == "1");
   while (outOpen || errOpen) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) {
@@ -103,9 +152,10 @@ ProgramRun RunProgram(const std::string& input, const RunOptions& options) {
       ssize_t got = read(out[0], buffer, sizeof buffer);
       if (got <= 0) {
         outOpen = false;
+        outputText.Finish(run.output);
       } else {
         lastOutput = Clock::now();
-        run.output.append(buffer, static_cast<size_t>(got));
+        outputText.Append(run.output, buffer, static_cast<size_t>(got));
         if (options.readLimit > 0 && run.output.size() >= options.readLimit) {
           // As `| head -c N`: keep N bytes and go away.
           run.output.resize(options.readLimit);

@@ -35,5 +35,12 @@ struct RunOptions {
 ProgramRun RunProgram(const std::string& input, int seconds = 60, const char* binary = nullptr);
 ProgramRun RunProgram(const std::string& input, const RunOptions& options);
 
-// The path of the program under test.
+// The paths of the program under test and of the tests' reference program: the
+// builds beside the tests, or the programs named by EGYPTIAN_TEST_PROGRAM and
+// EGYPTIAN_TEST_REFERENCE_PROGRAM. EGYPTIAN_TEST_RUNNER, when set, names a
+// program that runs them (wine for the Windows build), and
+// EGYPTIAN_TEST_CRLF_OUTPUT=1 says that they end their output lines with CRLF
+// (a Windows program's standard output is in text mode): each CRLF is then
+// turned into LF before the output is looked at.
 const char* ProgramPath();
+const char* ReferenceProgramPath();
