@@ -301,4 +301,24 @@ TEST(DifferentialRandom, SameTranscriptWithoutSolutionUpToM) {
   EXPECT_EQ(Difference(OneCalculation({"4", "17", "1", "2", "0", "0", "50", "0", "0"}, {"0"})), "");
 }
 
+// Every K-th solution with K from 256 on: the threads send runs of solutions,
+// and the printed ones are found by walking their runs again. Thousands of
+// solutions, so that printed ones fall inside runs, from the first page on or
+// after pages of one and two.
+TEST(DifferentialRuns, SameTranscriptWhenOnlyEveryKthSolutionIsPrinted) {
+  const Answers problems[] = {
+      {"1", "1", "1", "2", "0", "0", "0", "6", "0"},
+      {"1", "1", "1", "1", "0", "0", "0", "6", "0"},
+      {"3", "7", "1", "1", "0", "0", "10000", "5", "0"},
+  };
+  const Answers pagings[] = {{"-256"}, {"+1", "-300"}, {"2", "-257"}, {"-1000"}, {"-677"}};
+  int run = 0;
+  for (const Answers& problem : problems) {
+    for (const Answers& paging : pagings) {
+      const std::string script = OneCalculation(problem, paging);
+      EXPECT_EQ(Difference(script, run++ % 4 + 1), "") << "script:\n" << script;
+    }
+  }
+}
+
 }  // namespace

@@ -46,7 +46,7 @@ void KeepCopyOfState() {
   for (int i = 1; i <= s.unknownCount; ++i) s.savedSolution[i] = s.x[i];
 }
 
-const SolutionAccess kStateAccess = {PrintValuesOfState, KeepExtremesOfState, KeepCopyOfState};
+const SolutionAccess kStateAccess = {PrintValuesOfState, KeepExtremesOfState, KeepCopyOfState, nullptr};
 
 void PrintHeader() {
   const CalculationState& s = state;
@@ -73,12 +73,31 @@ void PrintSolutionLine(long long number, const char* separator, const NTL::Vec<N
 
 void RecordSolution() { RecordSolutionWith(kStateAccess); }
 
+namespace {
+
+// pageSign and pageLimit from pageSize when a calculation's first solution comes.
+void TakePagingAnswer() {
+  const CalculationState& s = state;
+  if (s.solutionCount != 0) return;
+  pageSign = NTL::sign(s.pageSize);
+  pageLimit = CountOf(s.pageSize);
+}
+
+// The line of the every-K mode: the solution numbered `number`, then a blank line.
+void PrintStrideLine(std::int64_t number, const SolutionAccess& access) {
+  WriteBytes("\t \t \t ", 6);
+  WriteNumber(static_cast<long long>(number));
+  WriteText("  :      ");
+  access.printValues();
+  EndLine();
+  EndLine();
+}
+
+}  // namespace
+
 void RecordSolutionWith(const SolutionAccess& access) {
   CalculationState& s = state;
-  if (s.solutionCount == 0) {
-    pageSign = NTL::sign(s.pageSize);
-    pageLimit = CountOf(s.pageSize);
-  }
+  TakePagingAnswer();
   const bool everyK = pageSign < 0 && pageLimit != 1;
 
   s.solutionCount += 1;
@@ -112,4 +131,23 @@ void RecordSolutionWith(const SolutionAccess& access) {
   }
 
   if (pageSign < 0 && pageLimit != 1) access.keepCopy();
+}
+
+void RecordSolutionsWith(std::int64_t count, const SolutionAccess& access) {
+  CalculationState& s = state;
+  TakePagingAnswer();
+  // The printed solutions are those after which strideCounter is 1: the
+  // index-th of the group for index = 1 - strideCounter modulo K.
+  std::int64_t index = s.strideCounter == 0 ? 1 : pageLimit - s.strideCounter + 1;
+  for (; index <= count; index += pageLimit) {
+    if (s.solutionCount + index == 1) PrintHeader();
+    access.select(index);
+    PrintStrideLine(s.solutionCount + index, access);
+  }
+  access.select(count);
+  const bool first = s.solutionCount == 0;
+  s.solutionCount += count;
+  s.strideCounter = (s.strideCounter + count) % pageLimit;
+  access.keepExtremes(first);
+  access.keepCopy();
 }

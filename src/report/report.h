@@ -1,6 +1,8 @@
 // Reporting: numbering, printing and paging of the solutions, and the summary.
 #pragma once
 
+#include <cstdint>
+
 #include <NTL/ZZ.h>
 #include <NTL/vector.h>
 
@@ -15,6 +17,9 @@ struct SolutionAccess {
   void (*keepExtremes)(bool first);
   // Copies x[1..n] into savedSolution (the every-K mode).
   void (*keepCopy)();
+  // For a group of solutions recorded at once: makes the index-th of them
+  // (from 1) the one that the three above read. Null when groups are single.
+  void (*select)(std::int64_t index);
 };
 
 // Counts and, as the paging mode asks, prints the solution held in x[1..n];
@@ -26,6 +31,13 @@ void RecordSolution();
 
 // The same for a solution read through `access`.
 void RecordSolutionWith(const SolutionAccess& access);
+
+// Records the next `count` solutions at once, as many calls of
+// RecordSolutionWith would, in the every-K mode only (pageSize < 0 and not
+// -1, where no prompt can come): only the solutions whose lines are printed,
+// and the last one for the extremes and the copy, are read, through
+// access.select. The extremes must then be those of the whole group.
+void RecordSolutionsWith(std::int64_t count, const SolutionAccess& access);
 
 // "\t \t \t ", number, separator, then the unknowns x[1..n] each followed by
 // "\t \t": the layout of a solution line.

@@ -12,6 +12,12 @@
 // prefix event gave x[1..L] at least (a completion writes x[L+1..n] over the
 // rest). Each task's stream starts with no prefix known: its first solution
 // comes after a prefix event of its own.
+//
+// When the main thread only counts (setup.summarizeRuns), the pairs of
+// consecutive word nodes of one loop over x[n-2] come as one run event instead
+// of node and pair events: its first and last node, how many solutions, the
+// last of them and the largest x[n] among them. It follows the prefix event
+// of its x[1..n-3] like a pair event.
 #pragma once
 
 #include <NTL/ZZ.h>
@@ -22,13 +28,22 @@
 
 #include "search/words/words.h"
 
-enum class EventKind : std::uint8_t { kPrefix, kNode, kPair, kCompletion };
+enum class EventKind : std::uint8_t { kPrefix, kNode, kPair, kCompletion, kRun };
+
+// The solutions of the nodes x[n-2] = firstNode, firstNode - step, ...,
+// lastNode (each node's pairs in enumeration order, all in words).
+struct RunSummary {
+  std::uint64_t solutions;
+  u64 firstNode, lastNode;
+  u128 lastX, lastY;  // x[n-1], x[n] of the last solution (at lastNode)
+  u128 largestY;      // the largest x[n]
+};
 
 struct Event {
   EventKind kind;
   bool wide;            // kNode, kPair: the values are in the pool, not in first/second
   std::int32_t count;   // kPrefix: the number of values; kCompletion: the level L
-  std::uint32_t index;  // the first value in the chunk's pool
+  std::uint32_t index;  // the first value in the chunk's pool; kRun: its entry in runs
   u128 first, second;   // kNode: x[n-2]; kPair: x[n-1], x[n]
 };
 
@@ -36,12 +51,12 @@ struct Chunk {
   std::vector<Event> events;
   std::vector<NTL::ZZ> pool;  // big values of the events; entries past poolUsed are spare
   std::size_t poolUsed = 0;
-  std::size_t solutions = 0;  // pair and completion events
+  std::vector<RunSummary> runs;  // of the run events
 
   void Reset() {
     events.clear();
     poolUsed = 0;
-    solutions = 0;
+    runs.clear();
   }
   // A pool entry to fill, reusing the storage of earlier chunks.
   NTL::ZZ& NewValue() {

@@ -10,6 +10,7 @@
 #include "dialogue/console.h"
 #include "search/bounds.h"
 #include "search/parallel.h"
+#include "search/walk.h"
 #include "search/zz_words.h"
 
 namespace {
@@ -68,6 +69,11 @@ struct Handover {
   bool prefixAtEnd = false;
   bool nodeAtEndKnown = false;
   bool nodeAtEnd = false;
+
+  // The run read last (a run event), while the group is a run; the current
+  // solution is then one of it, its last unless select() chose another.
+  bool inRun = false;
+  RunSummary run{};
 };
 
 Handover h;
@@ -162,7 +168,9 @@ void PrintCurrent() {
   WriteBytes(line, static_cast<std::size_t>(cursor - line));
 }
 
+// x[n] of the current solution, or the largest of the run.
 ValueRef LastValue() {
+  if (h.inRun) return WordRef(h.run.largestY);
   if (h.kind == Kind::kPair) return PairValue(h.n);
   CompletionValue(h.n, h.scratch);
   return BigRef(h.scratch);
@@ -174,9 +182,12 @@ const ZZ& AsZZ(const ValueRef& value, ZZ& scratch) {
   return scratch;
 }
 
+// For a run, the largest x[n] is the run's, and the smallest x[1] its last
+// solution's (x[1] is in the prefix, or is x[n-2] when n = 3, which only falls).
 void KeepCurrentExtremes(bool first) {
   CalculationState& s = state;
   h.recorded = true;
+  if (h.inRun) h.last = h.run.largestY;
   if (h.endsInWords && h.largestInWords && h.smallestInWords) {
     if (h.largest <= h.last) h.largest = h.last;
     if (first || h.smallest >= h.first) h.smallest = h.first;
@@ -292,6 +303,21 @@ void ReadPrefix(const Event& event) {
   if (h.firstFits) h.firstWord = ToU128(h.values[1]);
 }
 
+// The solution x[1..n-3], node, x, y in words is the current one.
+void SetCurrentPair(u128 node, u128 x, u128 y) {
+  h.kind = Kind::kPair;
+  if (h.nodeWide || h.node != node) {
+    h.nodeWide = false;
+    h.node = node;
+    h.nodeAtEndKnown = false;
+    if (h.remaindersValid > h.n - 2) h.remaindersValid = h.n - 2;
+  }
+  h.pairWide = false;
+  h.pairX = x;
+  h.pairY = y;
+  NoteEnds();
+}
+
 void ReadNode(const Event& event) {
   h.nodeWide = event.wide;
   if (event.wide) {
@@ -303,13 +329,85 @@ void ReadNode(const Event& event) {
   if (h.remaindersValid > h.n - 2) h.remaindersValid = h.n - 2;
 }
 
+// --- Runs --------------------------------------------------------------------------
+
+// Finds a solution inside a run by walking the run's nodes again on this
+// thread, with an event for each solution (runLimit stays null): a run holds at most about
+// runLimit solutions, and only those holding a printed line are walked again.
+class RunReplay final : public WalkOutput {
+ public:
+  // x[n-2], x[n-1], x[n] of the index-th solution (from 1) of `run`, whose
+  // prefix x[1..n-3] is values[1..n-3].
+  void Find(const RunSummary& run, std::int64_t index, u128& node, u128& x, u128& y) {
+    const int level = h.n - 3;
+    EnsureRemainder(level);
+    task_.level = level;
+    task_.fresh = false;
+    task_.prefix.assign(h.values.begin() + 1, h.values.begin() + 1 + level);
+    task_.remainder.a = h.remainderA[static_cast<std::size_t>(level)];
+    task_.remainder.b = h.remainderB[static_cast<std::size_t>(level)];
+    task_.remainder.factored = false;
+    task_.remainder.factors.Clear();
+    SetZZ(task_.next, run.firstNode);
+    SetZZ(task_.lowest, run.lastNode);
+    left_ = index;
+    chunk = &chunk_;
+    walk_.Run(*h.setup, task_, *this);
+    Scan();
+    node = node_;
+    x = x_;
+    y = y_;
+  }
+
+  void ChunkFull() override { Scan(); }
+  bool Poll(Walk& /*walk*/) override { return left_ > 0; }
+
+ private:
+  u128 WordOf(const Event& event, std::size_t offset, u128 word) const {
+    return event.wide ? ToU128(chunk_.pool[event.index + offset]) : word;
+  }
+
+  // Reads the events written so far, then empties the chunk.
+  void Scan() {
+    for (const Event& event : chunk_.events) {
+      if (left_ == 0) break;
+      if (event.kind == EventKind::kNode) node_ = WordOf(event, 0, event.first);
+      if (event.kind == EventKind::kPair && --left_ == 0) {
+        x_ = WordOf(event, 0, event.first);
+        y_ = WordOf(event, 1, event.second);
+      }
+    }
+    chunk_.Reset();
+  }
+
+  Walk walk_;
+  Task task_;
+  Chunk chunk_;
+  std::int64_t left_ = 0;
+  u128 node_ = 0, x_ = 0, y_ = 0;
+};
+
+RunReplay replay;
+
+void SelectInGroup(std::int64_t index) {
+  if (!h.inRun) return;
+  if (index == static_cast<std::int64_t>(h.run.solutions)) {
+    SetCurrentPair(h.run.lastNode, h.run.lastX, h.run.lastY);
+    return;
+  }
+  u128 node = 0, x = 0, y = 0;
+  replay.Find(h.run, index, node, x, y);
+  SetCurrentPair(node, x, y);
+}
+
 }  // namespace
 
-const SolutionAccess kHandoverAccess = {PrintCurrent, KeepCurrentExtremes, KeepCurrentCopy};
+const SolutionAccess kHandoverAccess = {PrintCurrent, KeepCurrentExtremes, KeepCurrentCopy, SelectInGroup};
 
 void StartHandover(const SearchSetup& setup) {
   const CalculationState& s = state;
   h.setup = &setup;
+  h.inRun = false;
   h.n = setup.n;
   h.chunk = nullptr;
   h.position = 0;
@@ -331,7 +429,9 @@ void StartHandover(const SearchSetup& setup) {
   h.smallest = h.smallestInWords ? ToU128(s.smallestFirst) : 0;
 }
 
-bool NextSolution(bool& endsSearch) {
+bool NextSolution(bool& endsSearch, std::int64_t& count) {
+  count = 1;
+  h.inRun = false;
   for (;;) {
     if (h.chunk == nullptr || h.position == h.chunk->events.size()) {
       if (h.chunk != nullptr) ReleaseChunk(h.chunk);
@@ -370,6 +470,13 @@ bool NextSolution(bool& endsSearch) {
         h.completionFirst = h.chunk->pool[event.index];
         h.endsInWords = false;
         endsSearch = CompletionEndsSearch();
+        return true;
+      case EventKind::kRun:
+        h.run = h.chunk->runs[event.index];
+        h.inRun = true;
+        SetCurrentPair(h.run.lastNode, h.run.lastX, h.run.lastY);
+        count = static_cast<std::int64_t>(h.run.solutions);
+        endsSearch = PairEndsSearch();
         return true;
     }
   }

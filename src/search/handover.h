@@ -16,6 +16,8 @@
 // not.
 #pragma once
 
+#include <cstdint>
+
 #include "report/report.h"
 #include "search/setup.h"
 
@@ -24,12 +26,15 @@
 // of the solutions then update (in words while they fit, see FinishHandover).
 void StartHandover(const SearchSetup& setup);
 
-// Reads on to the next solution; false when the search is over.
-// `endsSearch`: no level can be lowered after it.
-bool NextSolution(bool& endsSearch);
+// Reads on to the next solution, or to the next group of `count` solutions
+// (a run, once SendRuns is in force), whose last is then the current one;
+// false when the search is over. `endsSearch`: no level can be lowered after
+// it.
+bool NextSolution(bool& endsSearch, std::int64_t& count);
 
-// The current solution, for RecordSolutionWith: prints x[1..n], updates
-// largestLast and smallestFirst, and marks the copy of the every-K mode.
+// The current solution, for RecordSolutionWith and RecordSolutionsWith:
+// prints x[1..n], updates largestLast and smallestFirst, marks the copy of
+// the every-K mode, and selects a solution of a run (walked again to find it).
 extern const SolutionAccess kHandoverAccess;
 
 // The search is over or abandoned: writes largestLast, smallestFirst and,

@@ -55,7 +55,7 @@ struct Pool;
 
 class Worker final : public WalkOutput {
  public:
-  explicit Worker(Pool& pool) : pool_(pool) {}
+  explicit Worker(Pool& pool);
   void Main();
   void ChunkFull() override;
   bool Poll(Walk& walk) override;
@@ -90,6 +90,7 @@ struct Pool {
   std::atomic<bool> stopping{false};
   std::atomic<bool> stealWanted{false};
   std::atomic<const Segment*> waitedOn{nullptr};  // the segment the main thread waits on
+  std::atomic<std::uint64_t> runLimit{0};         // read by the walks (WalkOutput::runLimit)
   Segment* head = nullptr;
   std::size_t waiting = 0;  // events written and not yet read
   std::vector<Chunk*> spare;
@@ -159,6 +160,8 @@ Pool& ThePool() {
   }
   return pool;
 }
+
+Worker::Worker(Pool& pool) : pool_(pool) { runLimit = &pool.runLimit; }
 
 void Worker::Main() {
   std::unique_lock<std::mutex> lock(pool_.lock);
@@ -274,6 +277,7 @@ void StartParallelSearch(const SearchSetup& setup) {
   pool.setup = setup;
   pool.stopping = false;
   pool.waitedOn = nullptr;
+  pool.runLimit = 0;
   pool.head = new Segment;
   Worker* first = pool.idle.back();
   pool.idle.pop_back();
@@ -325,6 +329,8 @@ Chunk* NextChunk() {
     }
   }
 }
+
+void SendRuns(std::uint64_t limit) { ThePool().runLimit.store(limit, std::memory_order_relaxed); }
 
 bool CurrentFirstUnknown(NTL::ZZ& value) {
   Pool& pool = ThePool();

@@ -29,6 +29,10 @@ void ReleaseChunk(Chunk* chunk);
 // Stops the walk before its end and waits until every thread has left it.
 void StopParallelSearch();
 
+// From now on until the search stops, the walks may send runs of at most
+// about `limit` solutions (search/events.h) instead of each solution.
+void SendRuns(std::uint64_t limit);
+
 // The number of worker threads: EGYPTIAN_THREADS when it is a number from 1
 // to kMaxThreads, otherwise the machine's hardware threads.
 int SearchThreadCount();

@@ -80,6 +80,18 @@ void PrepareSetup(SearchSetup& s) {
   if (s.rootFactored) Factor64(ToU64(s.q), s.rootFactors.words);
 }
 
+std::uint64_t RunLimitFor(const NTL::ZZ& pageSize) {
+  // A run holding a printed solution is walked again on the main thread to
+  // find it: with runs of at most K/16 solutions, at most about one solution
+  // in 16 is walked twice. Below K = 256 runs would gain too little.
+  constexpr std::uint64_t kLeastStride = 256;
+  constexpr std::uint64_t kRunsPerStride = 16;
+  if (NTL::sign(pageSize) >= 0) return 0;
+  // K saturated far beyond any count of solutions.
+  const std::uint64_t stride = NTL::NumBits(pageSize) > 62 ? std::uint64_t{1} << 62 : LowU64(NTL::abs(pageSize));
+  return stride < kLeastStride ? 0 : stride / kRunsPerStride;
+}
+
 const Factorization* RootFactors(const SearchSetup& setup) {
   if (setup.rootFactored) return &setup.rootFactors;
   RootCache& cache = Cache();

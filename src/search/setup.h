@@ -6,6 +6,7 @@
 
 #include <NTL/ZZ.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "search/factorization.h"
@@ -48,6 +49,12 @@ struct SearchSetup {
 // Fills `setup` from the calculation state for its current n. Reads
 // unknownCount, equationType, parity, step, p, q, minFirst and maxLast.
 void PrepareSetup(SearchSetup& setup);
+
+// In the every-K mode (paging answer -K, K > 1), where no prompt comes and
+// only one solution in K is printed, the walks may send runs of solutions
+// (search/events.h) instead of each one: the most solutions a run should
+// hold for the paging answer `pageSize`, 0 when each must come alone.
+std::uint64_t RunLimitFor(const NTL::ZZ& pageSize);
 
 // The factorisation of q: the setup's own, or found once per q on first need
 // (by whichever thread needs it first; the others wait). Null when q could

@@ -1,5 +1,6 @@
-// One solution per step: the next one from the hand-over, recorded, then the
-// backtracking move's verdict on whether the search goes on.
+// One solution per step (or, when the main thread only counts, one run of
+// them): the next one from the hand-over, recorded, then the backtracking
+// move's verdict on whether the search goes on.
 #include "calculation/calculation.h"
 #include "report/report.h"
 #include "search/handover.h"
@@ -12,12 +13,14 @@ namespace {
 SearchSetup setup;
 bool searching = false;
 bool lastEndsSearch = false;  // the verdict on the solution just recorded
+bool sendingRuns = false;     // SendRuns is in force
 
 void StartSearch() {
   PrepareSetup(setup);
   StartParallelSearch(setup);
   StartHandover(setup);
   searching = true;
+  sendingRuns = false;
 }
 
 void FinishSearch() {
@@ -33,12 +36,25 @@ void Step(int (*backtrack)()) {
     StartSearch();
     s.level = 1;  // any level >= 1: the search is under way
   }
-  if (!NextSolution(lastEndsSearch)) {
+  // The paging answer of the every-K mode, which no prompt can change any more.
+  if (!sendingRuns) {
+    const std::uint64_t limit = RunLimitFor(s.pageSize);
+    if (limit != 0) {
+      SendRuns(limit);
+      sendingRuns = true;
+    }
+  }
+  std::int64_t count = 1;
+  if (!NextSolution(lastEndsSearch, count)) {
     s.level = -1;
     FinishSearch();
     return;
   }
-  RecordSolutionWith(kHandoverAccess);
+  if (count == 1) {
+    RecordSolutionWith(kHandoverAccess);
+  } else {
+    RecordSolutionsWith(count, kHandoverAccess);
+  }
   backtrack();
   if (s.level == -1) FinishSearch();
 }

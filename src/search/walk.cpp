@@ -55,6 +55,7 @@ bool Walk::Run(const SearchSetup& setup, const Task& task, WalkOutput& output) {
   depth_ = base_;
   prefixValid_ = 0;
   nodePending_ = false;
+  run_.open = false;
   loop_.active = false;
   const int n = setup.n;
   if (frames_.size() < static_cast<std::size_t>(std::max(n, base_ + 1))) {
@@ -159,6 +160,8 @@ bool Walk::WalkWordLoop(Frame& frame) {
   const std::vector<PrimePower>& parentFactors = frame.remainder.factors.words;
   while (loop.more) {
     if ((++loop.visited % kPollEvery) == 0) {
+      // What the main thread may be waiting for goes out before the poll.
+      if (run_.open) CloseRun();
       if (!PollNow()) {
         loop.active = false;
         return false;
@@ -195,9 +198,12 @@ bool Walk::WalkWordLoop(Frame& frame) {
     }
     if (started && !WalkPairNode(nullptr, v)) {
       loop.active = false;
+      run_.open = false;
       return false;
     }
+    if (run_.open && run_.summary.solutions >= run_.limit) CloseRun();
   }
+  if (run_.open) CloseRun();
   loop.active = false;
   return true;
 }
@@ -322,12 +328,12 @@ void Walk::TakePrefix(int level, Task& taken) const {
 // --- Output ------------------------------------------------------------------
 
 Event& Walk::NewEvent() {
+  if (run_.open) CloseRun();
   if (output_->chunk->events.size() >= kChunkEvents) output_->ChunkFull();
   output_->chunk->events.emplace_back();
   return output_->chunk->events.back();
 }
 
-void Walk::Count(std::size_t solutions) { output_->chunk->solutions += solutions; }
 
 // Writes x[1..length] out unless they are out already.
 void Walk::NeedPrefix(int length) {
@@ -351,7 +357,6 @@ void Walk::EmitCompletion(int level, const NTL::ZZ& first) {
   event.count = level;
   event.index = static_cast<std::uint32_t>(chunk.poolUsed);
   chunk.NewValue() = first;
-  Count(1);
   // The completion wrote x[level+1..n] over the prefix.
   prefixValid_ = level;
 }
@@ -373,7 +378,47 @@ void Walk::EmitNode(const NTL::ZZ* value, u128 wordValue) {
   nodePending_ = false;
 }
 
+std::uint64_t Walk::RunLimit() const {
+  return output_->runLimit == nullptr ? 0 : output_->runLimit->load(std::memory_order_relaxed);
+}
+
+// Writes the open run out as a run event.
+void Walk::CloseRun() {
+  run_.open = false;
+  Event& event = NewEvent();
+  Chunk& chunk = *output_->chunk;
+  event.kind = EventKind::kRun;
+  event.wide = false;
+  event.index = static_cast<std::uint32_t>(chunk.runs.size());
+  chunk.runs.push_back(run_.summary);
+}
+
+// Adds the pairs of the current word node to the open run, opening one if need be.
+void Walk::AddToRun() {
+  if (node_.pairs.empty()) return;
+  const u64 node = Low64(nodeWord_);
+  RunSummary& run = run_.summary;
+  if (!run_.open) {
+    NeedPrefix(setup_->n - 3);
+    run = RunSummary{0, node, node, 0, 0, 0};
+    run_.open = true;
+    run_.limit = RunLimit();
+  }
+  run.lastNode = node;
+  for (const Pair& pair : node_.pairs) {
+    if (run.largestY < pair.y) run.largestY = pair.y;
+  }
+  run.solutions += node_.pairs.size();
+  run.lastX = node_.pairs.back().x;
+  run.lastY = node_.pairs.back().y;
+  nodePending_ = false;
+}
+
 void Walk::EmitPairs() {
+  if (loop_.active && !node_.wide && (run_.open || RunLimit() != 0)) {
+    AddToRun();
+    return;
+  }
   if (node_.wide) {
     for (const WidePair& pair : node_.widePairs) {
       if (nodePending_) EmitNode(nodeValue_, nodeWord_);
@@ -384,8 +429,7 @@ void Walk::EmitPairs() {
       event.index = static_cast<std::uint32_t>(chunk.poolUsed);
       chunk.NewValue() = pair.x;
       chunk.NewValue() = pair.y;
-      Count(1);
-    }
+        }
     return;
   }
   for (const Pair& pair : node_.pairs) {
@@ -395,6 +439,5 @@ void Walk::EmitPairs() {
     event.wide = false;
     event.first = pair.x;
     event.second = pair.y;
-    Count(1);
-  }
+    }
 }

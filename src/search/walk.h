@@ -44,6 +44,9 @@ class Walk;
 class WalkOutput {
  public:
   Chunk* chunk = nullptr;  // events are appended here
+  // Set when solutions may be sent as runs (search/events.h) of at most about
+  // this many: 0 while each must come alone. It may change during a walk.
+  const std::atomic<std::uint64_t>* runLimit = nullptr;
   // Hands `chunk` on (it holds kChunkEvents events) and sets a fresh one.
   virtual void ChunkFull() = 0;
   // Called between nodes, about every millisecond or more often: false when
@@ -97,8 +100,10 @@ class Walk {
   void EmitCompletion(int level, const NTL::ZZ& first);
   void EmitNode(const NTL::ZZ* value, u128 wordValue);
   void EmitPairs();
+  std::uint64_t RunLimit() const;
+  void AddToRun();
+  void CloseRun();
   Event& NewEvent();
-  void Count(std::size_t solutions);
 
   const SearchSetup* setup_ = nullptr;
   WalkOutput* output_ = nullptr;
@@ -109,6 +114,12 @@ class Walk {
   PairNode node_;
   int prefixValid_ = 0;  // x[1..prefixValid_] as last written out are still those of the walk
   bool nodePending_ = false;
+  // The run being summed up (setup.summarizeRuns), not yet written out.
+  struct {
+    bool open = false;
+    std::uint64_t limit = 0;
+    RunSummary summary;
+  } run_;
   const NTL::ZZ* nodeValue_ = nullptr;
   u128 nodeWord_ = 0;
   BoundsWork bounds_;
