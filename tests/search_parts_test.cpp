@@ -11,7 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "calculation/calculation.h"
 #include "search/factorization.h"
+#include "search/setup.h"
+#include "search/walk.h"
 #include "search/wide_pairs.h"
 #include "search/words/factoring.h"
 #include "search/words/pair_solver.h"
@@ -381,6 +384,89 @@ TEST(Factoring, ValuesBeyondWordsFactorCompletely) {
       }
     }
     for (const BigPrimePower& f : factors.bigs) EXPECT_TRUE(NTL::ProbPrime(f.prime)) << f.prime;
+  }
+}
+
+// A walk whose every poll gives away all it can, as to threads that are
+// always idle: each task given is walked the same way in turn. Counts the
+// solutions of all of them; -1 when the tasks never run out.
+class GreedySplitter final : public WalkOutput {
+ public:
+  long long CountAll(const SearchSetup& setup, const Task& root) {
+    Chunk storage;
+    chunk = &storage;
+    std::vector<Task> tasks = {root};
+    long long solutions = 0;
+    for (int walked = 0; !tasks.empty(); ++walked) {
+      if (walked == kMostTasks) return -1;
+      const Task task = tasks.back();
+      tasks.pop_back();
+      Walk walk;
+      walk.Run(setup, task, *this);
+      solutions += CountIn(storage);
+      storage.Reset();
+      tasks.insert(tasks.end(), given_.begin(), given_.end());
+      given_.clear();
+    }
+    return solutions;
+  }
+
+  void ChunkFull() override {
+    pending_ += CountIn(*chunk);
+    chunk->Reset();
+  }
+
+  bool Poll(Walk& walk) override {
+    Task taken;
+    while (walk.Split(taken)) given_.push_back(taken);
+    return true;
+  }
+
+ private:
+  static constexpr int kMostTasks = 200000;
+
+  long long CountIn(const Chunk& c) {
+    long long count = pending_;
+    pending_ = 0;
+    for (const Event& event : c.events) {
+      if (event.kind == EventKind::kPair || event.kind == EventKind::kCompletion) ++count;
+    }
+    return count;
+  }
+
+  std::vector<Task> given_;
+  long long pending_ = 0;
+};
+
+// Splitting loses no solution and always ends: a thread keeps at least one
+// child of the frame it stands at, so that a task of one child is not handed
+// on for ever (1 as four even unit fractions has a single solution, 2, 4, 6,
+// 12, under a root of two children).
+TEST(Walk, GreedySplittingEndsAndKeepsEverySolution) {
+  struct Case {
+    int p, q, type, parity, n;
+    long long solutions;
+  };
+  const Case cases[] = {{1, 1, 2, 2, 4, 1}, {1, 1, 2, 0, 6, 2320}, {1, 1, 1, 0, 6, 3462}, {2, 3, 2, 1, 6, 185}};
+  for (const Case& c : cases) {
+    CalculationState& s = state;
+    s.p = c.p;
+    s.q = c.q;
+    s.equationType = c.type;
+    s.parity = c.parity;
+    s.step = c.parity == 0 ? 1 : 2;
+    s.minFirst = c.parity == 2 ? 2 : 1;
+    s.maxLast = 0;
+    s.unknownCount = c.n;
+    SearchSetup setup;
+    PrepareSetup(setup);
+    Task root;
+    root.remainder.a = setup.p;
+    root.remainder.b = setup.q;
+    root.remainder.factored = setup.rootFactored;
+    root.remainder.factors = setup.rootFactors;
+    GreedySplitter splitter;
+    EXPECT_EQ(splitter.CountAll(setup, root), c.solutions) << c.p << "/" << c.q << ", n = " << c.n;
   }
 }
 

@@ -4,7 +4,9 @@
 // (search/parallel.h, search/walk.h, search/handover.h).
 //
 // The driver calls StepType1 or StepType2 while level >= 0, as with a search
-// of one move per call; here each call records the next solution. level is 0
+// of one move per call; here each call records the next solution, or in the
+// every-K mode with K >= 256 (search/setup.h, RunLimitFor) the next run of
+// them at once (RecordSolutionsWith), as many calls would. level is 0
 // before the first call of each n, and -1 once the search is over: when no
 // solution is left, or when the backtracking move after the solution just
 // recorded ends the search (search/handover.h), so that the driver's check of
@@ -15,8 +17,8 @@
 #include <NTL/ZZ.h>
 
 // With possibly equal (type 1) or all different (type 2) unknowns. Both return 1.
-// They read and write level; the search reads the problem, the constraints and
-// unknownCount (search/setup.h), and RecordSolution counts and prints
+// They read and write level and read pageSize; the search reads the problem,
+// the constraints and unknownCount (search/setup.h), and RecordSolution counts and prints
 // (report/report.h), with the extremes and the every-K copy kept by the
 // hand-over (largestLast, smallestFirst, savedSolution: search/handover.h).
 int StepType1();

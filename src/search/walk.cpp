@@ -162,7 +162,10 @@ bool Walk::WalkWordLoop(Frame& frame) {
     if ((++loop.visited % kPollEvery) == 0) {
       // What the main thread may be waiting for goes out before the poll.
       if (run_.open) CloseRun();
-      if (!PollNow()) {
+      loop.betweenNodes = true;
+      const bool goOn = PollNow();
+      loop.betweenNodes = false;
+      if (!goOn) {
         loop.active = false;
         return false;
       }
@@ -280,6 +283,11 @@ void Walk::NoteFirstUnknown(const NTL::ZZ& value) {
   firstUnknown_.store(FitsU64(value) ? ToU64(value) : 0, std::memory_order_relaxed);
 }
 
+// A walk that stands between two children of the frame it splits keeps at
+// least one of them (the upper half, rounded up): given all, it would have
+// nothing left, and a thread given a single child could hand it straight on
+// at its first poll, and so on for ever. Inside a child it gives the lower
+// half rounded up.
 bool Walk::Split(Task& taken) {
   const int n = setup_->n;
   const long step = setup_->step;
@@ -288,7 +296,8 @@ bool Walk::Split(Task& taken) {
     if (level == n - 3 && loop_.active) {
       if (!loop_.more) return false;
       const u64 count = (loop_.next - loop_.lowest) / static_cast<u64>(step) + 1;
-      const u64 given = (count + 1) / 2;
+      const u64 given = loop_.betweenNodes ? count / 2 : (count + 1) / 2;
+      if (given == 0) return false;
       TakePrefix(level, taken);
       SetZZ(taken.lowest, loop_.lowest);
       SetZZ(taken.next, loop_.lowest + (given - 1) * static_cast<u64>(step));
@@ -301,10 +310,14 @@ bool Walk::Split(Task& taken) {
     }
     const ChildRange& range = frame.range;
     if (range.next < range.lowest) continue;
+    // Standing at this frame: between its children, or (at level n-3) perhaps
+    // inside a pair node, where keeping one more costs nothing.
+    const bool standing = level == depth_;
     NTL::sub(t1_, range.next, range.lowest);
     NTL::div(t1_, t1_, step);
-    t1_ += 2;
-    NTL::RightShift(t1_, t1_, 1);  // half of the count, rounded up
+    t1_ += standing ? 1 : 2;
+    NTL::RightShift(t1_, t1_, 1);  // half of the count, rounded down when standing, else up
+    if (NTL::IsZero(t1_)) return false;
     TakePrefix(level, taken);
     taken.lowest = range.lowest;
     NTL::mul(taken.next, t1_ - 1, step);

@@ -11,7 +11,8 @@
 // the children of its frame.
 //
 // A walk can give away the lower part of the remaining children of its
-// topmost frame as a new task, which another thread walks: the tasks' outputs
+// topmost frame (keeping at least one when it stands between them) as a new
+// task, which another thread walks: the tasks' outputs
 // in that order are the enumeration's.
 #pragma once
 
@@ -62,7 +63,8 @@ class Walk {
   // Walks the task to its end; false when Poll stopped it.
   bool Run(const SearchSetup& setup, const Task& task, WalkOutput& output);
   // Gives away the lower half of the remaining children of the topmost frame
-  // that has any, as `taken`; false when no frame has a child left.
+  // that has any, as `taken`, keeping at least one of a frame the walk stands
+  // at; false when there is nothing to give.
   bool Split(Task& taken);
   // x1 where the walk stands, when it fits 64 bits (0 otherwise, and for
   // n <= 2): for the status line, from any thread.
@@ -79,6 +81,7 @@ class Walk {
   struct WordLoop {
     bool active = false;
     bool more = false;  // values left: next, next - step, ..., lowest
+    bool betweenNodes = false;  // polling before it takes `next`
     u64 a = 0, b = 0, next = 0, lowest = 0;
     u64 visited = 0;
     RangeFactorizer factorizer;
