@@ -220,21 +220,30 @@ void ExpectSamePairs(const std::vector<Pair>& found, const std::vector<Pair>& ex
   }
 }
 
+// A random a/b in lowest terms with random limits, false when the fraction
+// drawn is not in lowest terms: b up to `largest`, or one time in `odds` one
+// of the highly composite `composites`, for many divisor pairs.
+bool RandomPairProblem(SmallRandom& rng, const std::vector<u64>& composites, u64 odds, u64 largest, u64& a, u64& b,
+                       PairLimits& limits) {
+  b = rng.Below(odds) == 0 ? composites[rng.Below(composites.size())] : 1 + rng.Below(largest);
+  a = 1 + rng.Below(rng.Below(3) == 0 ? 6 : 2 * b);
+  if (Gcd64(a, b) != 1) return false;
+  limits.allowEqual = rng.Below(2) == 0;
+  limits.parity = static_cast<int>(rng.Below(3));
+  if (rng.Below(3) == 0) limits.xAbove = b / a + rng.Below(b / a + 3);
+  if (rng.Below(3) == 0) limits.yAtMost = 1 + rng.Below(4 * b * b / a + 2);
+  return true;
+}
+
 // Small fractions with every kind of limit, whole and in batches of 1 to 3,
 // through both the direct and the meet-in-the-middle search.
 TEST(PairSolver, FindsExactlyTheBruteForceSolutionsInDecreasingOrder) {
   SmallRandom rng(2);
+  const std::vector<u64> composites = {720720, 360360, 2 * 3 * 5 * 7 * 11 * 13 * 4, 27720, 55440};
   for (int i = 0; i < 3000; ++i) {
-    // Highly composite denominators now and then, for many divisor pairs.
-    const u64 composites[] = {720720, 360360, 2 * 3 * 5 * 7 * 11 * 13 * 4, 27720, 55440};
-    const u64 b = rng.Below(4) == 0 ? composites[rng.Below(5)] : 1 + rng.Below(5000);
-    const u64 a = 1 + rng.Below(rng.Below(3) == 0 ? 6 : 2 * b);
-    if (Gcd64(a, b) != 1) continue;
+    u64 a, b;
     PairLimits limits;
-    limits.allowEqual = rng.Below(2) == 0;
-    limits.parity = static_cast<int>(rng.Below(3));
-    if (rng.Below(3) == 0) limits.xAbove = b / a + rng.Below(b / a + 3);
-    if (rng.Below(3) == 0) limits.yAtMost = 1 + rng.Below(4 * b * b / a + 2);
+    if (!RandomPairProblem(rng, composites, 4, 5000, a, b, limits)) continue;
     const std::vector<Pair> expected = BruteForcePairs(a, b, limits);
     ExpectSamePairs(AllPairs(a, b, limits, 1 << 16), expected, a, b);
     ExpectSamePairs(AllPairs(a, b, limits, 1 + rng.Below(3)), expected, a, b);
@@ -289,16 +298,11 @@ std::vector<Pair> WordsOf(const std::vector<WidePair>& pairs) {
 // whole and in batches.
 TEST(WidePairSolver, FindsExactlyTheBruteForceSolutionsInDecreasingOrder) {
   SmallRandom rng(4);
+  const std::vector<u64> composites = {720720, 27720, 55440, 2 * 3 * 5 * 7 * 11 * 13 * 17};
   for (int i = 0; i < 600; ++i) {
-    const u64 composites[] = {720720, 27720, 55440, 2 * 3 * 5 * 7 * 11 * 13 * 17};
-    const u64 b = rng.Below(3) == 0 ? composites[rng.Below(4)] : 1 + rng.Below(3000);
-    const u64 a = 1 + rng.Below(rng.Below(3) == 0 ? 6 : 2 * b);
-    if (Gcd64(a, b) != 1) continue;
+    u64 a, b;
     PairLimits limits;
-    limits.allowEqual = rng.Below(2) == 0;
-    limits.parity = static_cast<int>(rng.Below(3));
-    if (rng.Below(3) == 0) limits.xAbove = b / a + rng.Below(b / a + 3);
-    if (rng.Below(3) == 0) limits.yAtMost = 1 + rng.Below(4 * b * b / a + 2);
+    if (!RandomPairProblem(rng, composites, 3, 3000, a, b, limits)) continue;
     WideLimits wide;
     wide.xLow = FromWord(limits.xAbove + 1);
     wide.xHigh = FromWord(2 * b / a);

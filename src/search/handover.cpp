@@ -149,19 +149,20 @@ void PrintCurrent() {
   WriteText(PrefixText());
   char line[3 * (kU128Digits + 3)];
   char* cursor = line;
+  const bool pair = h.kind == Kind::kPair;
   for (int i = h.prefixLength + 1; i <= h.n; ++i) {
-    const ValueRef value = h.kind == Kind::kPair ? PairValue(i) : ValueRef{false, 0, nullptr};
+    const ValueRef value = pair ? PairValue(i) : ValueRef{false, 0, nullptr};
     if (value.isWord) {
       cursor = AppendWord(value.word, cursor);
       continue;
     }
     WriteBytes(line, static_cast<std::size_t>(cursor - line));
     cursor = line;
-    if (h.kind == Kind::kCompletion) {
+    if (pair) {
+      WriteNumber(*value.big);
+    } else {
       CompletionValue(i, h.scratch);
       WriteNumber(h.scratch);
-    } else {
-      WriteNumber(*value.big);
     }
     WriteBytes("\t \t", 3);
   }

@@ -55,7 +55,7 @@ struct Pool;
 
 class Worker final : public WalkOutput {
  public:
-  explicit Worker(Pool& pool);
+  Worker(Pool& pool, const std::atomic<std::uint64_t>* limit) : WalkOutput(limit), pool_(pool) {}
   void Main();
   void ChunkFull() override;
   bool Poll(Walk& walk) override;
@@ -153,15 +153,13 @@ Pool& ThePool() {
     const int count = SearchThreadCount();
     std::lock_guard<std::mutex> guard(pool.lock);
     for (int i = 0; i < count; ++i) {
-      pool.workers.push_back(std::make_unique<Worker>(pool));
+      pool.workers.push_back(std::make_unique<Worker>(pool, &pool.runLimit));
       pool.idle.push_back(pool.workers.back().get());
     }
     for (auto& worker : pool.workers) worker->thread = std::thread(&Worker::Main, worker.get());
   }
   return pool;
 }
-
-Worker::Worker(Pool& pool) : pool_(pool) { runLimit = &pool.runLimit; }
 
 void Worker::Main() {
   std::unique_lock<std::mutex> lock(pool_.lock);

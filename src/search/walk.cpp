@@ -340,52 +340,43 @@ void Walk::TakePrefix(int level, Task& taken) const {
 
 // --- Output ------------------------------------------------------------------
 
-Event& Walk::NewEvent() {
+// A new event of `kind` at the end of the chunk; a wide one's values are then
+// appended to the pool from `index` on.
+Event& Walk::NewEvent(EventKind kind, bool wide, int count) {
   if (run_.open) CloseRun();
   if (output_->chunk->events.size() >= kChunkEvents) output_->ChunkFull();
-  output_->chunk->events.emplace_back();
-  return output_->chunk->events.back();
+  Chunk& chunk = *output_->chunk;
+  chunk.events.emplace_back();
+  Event& event = chunk.events.back();
+  event.kind = kind;
+  event.wide = wide;
+  event.count = count;
+  event.index = static_cast<std::uint32_t>(chunk.poolUsed);
+  return event;
 }
-
 
 // Writes x[1..length] out unless they are out already.
 void Walk::NeedPrefix(int length) {
   if (prefixValid_ >= length) return;
-  Event& event = NewEvent();
-  Chunk& chunk = *output_->chunk;
-  event.kind = EventKind::kPrefix;
-  event.wide = true;
-  event.count = length;
-  event.index = static_cast<std::uint32_t>(chunk.poolUsed);
-  for (int i = 1; i <= length; ++i) chunk.NewValue() = frames_[static_cast<std::size_t>(i)].value;
+  NewEvent(EventKind::kPrefix, true, length);
+  for (int i = 1; i <= length; ++i) output_->chunk->NewValue() = frames_[static_cast<std::size_t>(i)].value;
   prefixValid_ = length;
 }
 
 void Walk::EmitCompletion(int level, const NTL::ZZ& first) {
   NeedPrefix(level);
-  Event& event = NewEvent();
-  Chunk& chunk = *output_->chunk;
-  event.kind = EventKind::kCompletion;
-  event.wide = true;
-  event.count = level;
-  event.index = static_cast<std::uint32_t>(chunk.poolUsed);
-  chunk.NewValue() = first;
+  NewEvent(EventKind::kCompletion, true, level);
+  output_->chunk->NewValue() = first;
   // The completion wrote x[level+1..n] over the prefix.
   prefixValid_ = level;
 }
 
 void Walk::EmitNode(const NTL::ZZ* value, u128 wordValue) {
   NeedPrefix(setup_->n - 3);
-  Event& event = NewEvent();
-  event.kind = EventKind::kNode;
-  event.count = 0;
+  Event& event = NewEvent(EventKind::kNode, value != nullptr, 0);
   if (value != nullptr) {
-    Chunk& chunk = *output_->chunk;
-    event.wide = true;
-    event.index = static_cast<std::uint32_t>(chunk.poolUsed);
-    chunk.NewValue() = *value;
+    output_->chunk->NewValue() = *value;
   } else {
-    event.wide = false;
     event.first = wordValue;
   }
   nodePending_ = false;
@@ -398,12 +389,9 @@ std::uint64_t Walk::RunLimit() const {
 // Writes the open run out as a run event.
 void Walk::CloseRun() {
   run_.open = false;
-  Event& event = NewEvent();
-  Chunk& chunk = *output_->chunk;
-  event.kind = EventKind::kRun;
-  event.wide = false;
-  event.index = static_cast<std::uint32_t>(chunk.runs.size());
-  chunk.runs.push_back(run_.summary);
+  Event& event = NewEvent(EventKind::kRun, false, 0);
+  event.index = static_cast<std::uint32_t>(output_->chunk->runs.size());
+  output_->chunk->runs.push_back(run_.summary);
 }
 
 // Adds the pairs of the current word node to the open run, opening one if need be.
@@ -435,22 +423,16 @@ void Walk::EmitPairs() {
   if (node_.wide) {
     for (const WidePair& pair : node_.widePairs) {
       if (nodePending_) EmitNode(nodeValue_, nodeWord_);
-      Event& event = NewEvent();
-      Chunk& chunk = *output_->chunk;
-      event.kind = EventKind::kPair;
-      event.wide = true;
-      event.index = static_cast<std::uint32_t>(chunk.poolUsed);
-      chunk.NewValue() = pair.x;
-      chunk.NewValue() = pair.y;
-        }
+      NewEvent(EventKind::kPair, true, 0);
+      output_->chunk->NewValue() = pair.x;
+      output_->chunk->NewValue() = pair.y;
+    }
     return;
   }
   for (const Pair& pair : node_.pairs) {
     if (nodePending_) EmitNode(nodeValue_, nodeWord_);
-    Event& event = NewEvent();
-    event.kind = EventKind::kPair;
-    event.wide = false;
+    Event& event = NewEvent(EventKind::kPair, false, 0);
     event.first = pair.x;
     event.second = pair.y;
-    }
+  }
 }

@@ -47,7 +47,7 @@ class WalkOutput {
   Chunk* chunk = nullptr;  // events are appended here
   // Set when solutions may be sent as runs (search/events.h) of at most about
   // this many: 0 while each must come alone. It may change during a walk.
-  const std::atomic<std::uint64_t>* runLimit = nullptr;
+  const std::atomic<std::uint64_t>* const runLimit;
   // Hands `chunk` on (it holds kChunkEvents events) and sets a fresh one.
   virtual void ChunkFull() = 0;
   // Called between nodes, about every millisecond or more often: false when
@@ -55,6 +55,7 @@ class WalkOutput {
   virtual bool Poll(Walk& walk) = 0;
 
  protected:
+  explicit WalkOutput(const std::atomic<std::uint64_t>* limit = nullptr) : runLimit(limit) {}
   ~WalkOutput() = default;
 };
 
@@ -80,7 +81,7 @@ class Walk {
   // The loop over x[n-2] in words, under the frame at level n-3.
   struct WordLoop {
     bool active = false;
-    bool more = false;  // values left: next, next - step, ..., lowest
+    bool more = false;          // values left: next, next - step, ..., lowest
     bool betweenNodes = false;  // polling before it takes `next`
     u64 a = 0, b = 0, next = 0, lowest = 0;
     u64 visited = 0;
@@ -106,7 +107,7 @@ class Walk {
   std::uint64_t RunLimit() const;
   void AddToRun();
   void CloseRun();
-  Event& NewEvent();
+  Event& NewEvent(EventKind kind, bool wide, int count);
 
   const SearchSetup* setup_ = nullptr;
   WalkOutput* output_ = nullptr;
@@ -121,7 +122,7 @@ class Walk {
   struct {
     bool open = false;
     std::uint64_t limit = 0;
-    RunSummary summary;
+    RunSummary summary{};
   } run_;
   const NTL::ZZ* nodeValue_ = nullptr;
   u128 nodeWord_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "search/words/largest_pairs.h"
 #include "search/zz_words.h"
 
 namespace {
@@ -42,28 +43,15 @@ class Collector {
       if (NTL::IsOdd(x_) != odd || NTL::IsOdd(y_) != odd) return;
     }
     out_.push_back({x_, y_});
-    if (out_.size() >= 2 * limit_) KeepLargest();
-  }
-
-  bool Finish() {
-    std::sort(out_.begin(), out_.end(), [](const WidePair& l, const WidePair& r) { return l.x > r.x; });
-    if (out_.size() > limit_) {
-      out_.resize(limit_);
+    if (KeepLargestPairs(out_, limit_, floor_)) {
+      haveFloor_ = true;
       complete_ = false;
     }
-    return complete_;
   }
+
+  bool Finish() { return SortLargestPairs(out_, limit_) && complete_; }
 
  private:
-  void KeepLargest() {
-    std::nth_element(out_.begin(), out_.begin() + static_cast<long>(limit_ - 1), out_.end(),
-                     [](const WidePair& l, const WidePair& r) { return l.x > r.x; });
-    out_.resize(limit_);
-    floor_ = out_[limit_ - 1].x;
-    haveFloor_ = true;
-    complete_ = false;
-  }
-
   const ZZ& a_;
   const ZZ& b_;
   const WideLimits& limits_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "search/words/largest_pairs.h"
+
 namespace {
 
 // Up to this many divisor pairs in all, every pair is tried directly.
@@ -18,8 +20,6 @@ constexpr std::size_t kFilterBitsPerKey = 64;
 // enough that the entries keep only their keys, and a match works out how its
 // entries send their primes into u and v from their indexes.
 constexpr double kRareMatches = 2;
-// Batches of solutions up to this size are put in order by insertion.
-constexpr std::size_t kInsertionSortLimit = 16;
 
 // Products modulo a below 2^32, by Barrett's reduction instead of a hardware
 // division: with m = floor((2^64 - 1)/a) >= 2^64/a - 1, the estimate
@@ -101,37 +101,12 @@ class Collector {
       if (((x & 1) == 1) != odd || ((y & 1) == 1) != odd) return;
     }
     out_.push_back({x, y});
-    if (out_.size() >= 2 * limit_) KeepLargest();
+    if (KeepLargestPairs(out_, limit_, floor_)) complete_ = false;
   }
 
-  bool Finish() {
-    // A node has a pair or two as a rule: insertion sorts them at once.
-    if (out_.size() <= kInsertionSortLimit) {
-      for (std::size_t i = 1; i < out_.size(); ++i) {
-        const Pair pair = out_[i];
-        std::size_t j = i;
-        for (; j > 0 && out_[j - 1].x < pair.x; --j) out_[j] = out_[j - 1];
-        out_[j] = pair;
-      }
-    } else {
-      std::sort(out_.begin(), out_.end(), [](const Pair& l, const Pair& r) { return l.x > r.x; });
-    }
-    if (out_.size() > limit_) {
-      out_.resize(limit_);
-      complete_ = false;
-    }
-    return complete_;
-  }
+  bool Finish() { return SortLargestPairs(out_, limit_) && complete_; }
 
  private:
-  void KeepLargest() {
-    std::nth_element(out_.begin(), out_.begin() + static_cast<long>(limit_ - 1), out_.end(),
-                     [](const Pair& l, const Pair& r) { return l.x > r.x; });
-    out_.resize(limit_);
-    floor_ = out_[limit_ - 1].x;
-    complete_ = false;
-  }
-
   u64 a_, b_;
   const PairLimits& limits_;
   u128 ceiling_;
