@@ -83,14 +83,14 @@ void TakePagingAnswer() {
   pageLimit = CountOf(s.pageSize);
 }
 
-// The line of the every-K mode: the solution numbered `number`, then a blank line.
-void PrintStrideLine(std::int64_t number, const SolutionAccess& access) {
+// The line of the solution numbered `number`; in the every-K mode a blank line follows.
+void PrintNumberedLine(std::int64_t number, const SolutionAccess& access, bool everyK) {
   WriteBytes("\t \t \t ", 6);
   WriteNumber(static_cast<long long>(number));
   WriteText("  :      ");
   access.printValues();
   EndLine();
-  EndLine();
+  if (everyK) EndLine();
 }
 
 }  // namespace
@@ -108,14 +108,7 @@ void RecordSolutionWith(const SolutionAccess& access) {
   }
   if (s.solutionCount == 1) PrintHeader();
 
-  if (pageSign >= 0 || (everyK && s.strideCounter == 1)) {
-    WriteBytes("\t \t \t ", 6);
-    WriteNumber(static_cast<long long>(s.solutionCount));
-    WriteText("  :      ");
-    access.printValues();
-    EndLine();
-    if (everyK) EndLine();
-  }
+  if (pageSign >= 0 || (everyK && s.strideCounter == 1)) PrintNumberedLine(s.solutionCount, access, everyK);
 
   access.keepExtremes(s.solutionCount == 1);
 
@@ -142,7 +135,7 @@ void RecordSolutionsWith(std::int64_t count, const SolutionAccess& access) {
   for (; index <= count; index += pageLimit) {
     if (s.solutionCount + index == 1) PrintHeader();
     access.select(index);
-    PrintStrideLine(s.solutionCount + index, access);
+    PrintNumberedLine(s.solutionCount + index, access, true);
   }
   access.select(count);
   const bool first = s.solutionCount == 0;

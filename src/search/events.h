@@ -13,7 +13,7 @@
 // rest). Each task's stream starts with no prefix known: its first solution
 // comes after a prefix event of its own.
 //
-// When the main thread only counts (setup.summarizeRuns), the pairs of
+// When the main thread only counts (SendRuns, search/parallel.h), the pairs of
 // consecutive word nodes of one loop over x[n-2] come as one run event instead
 // of node and pair events: its first and last node, how many solutions, the
 // last of them and the largest x[n] among them. It follows the prefix event

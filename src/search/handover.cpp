@@ -183,12 +183,12 @@ const ZZ& AsZZ(const ValueRef& value, ZZ& scratch) {
   return scratch;
 }
 
-// For a run, the largest x[n] is the run's, and the smallest x[1] its last
-// solution's (x[1] is in the prefix, or is x[n-2] when n = 3, which only falls).
+// For a run, the largest x[n] is the run's (NoteEnds, LastValue), and the
+// smallest x[1] its last solution's (x[1] is in the prefix, or is x[n-2] when
+// n = 3, which only falls).
 void KeepCurrentExtremes(bool first) {
   CalculationState& s = state;
   h.recorded = true;
-  if (h.inRun) h.last = h.run.largestY;
   if (h.endsInWords && h.largestInWords && h.smallestInWords) {
     if (h.largest <= h.last) h.largest = h.last;
     if (first || h.smallest >= h.first) h.smallest = h.first;
@@ -290,7 +290,13 @@ void NoteEnds() {
   const ValueRef first = FirstValue();
   h.endsInWords = first.isWord;
   h.first = first.word;
-  h.last = h.pairY;
+  h.last = h.inRun ? h.run.largestY : h.pairY;  // the largest x[n] of the group
+}
+
+// x[n-2] has changed: what was known of it no longer holds.
+void ForgetNode() {
+  h.nodeAtEndKnown = false;
+  if (h.remaindersValid > h.n - 2) h.remaindersValid = h.n - 2;
 }
 
 void ReadPrefix(const Event& event) {
@@ -310,8 +316,7 @@ void SetCurrentPair(u128 node, u128 x, u128 y) {
   if (h.nodeWide || h.node != node) {
     h.nodeWide = false;
     h.node = node;
-    h.nodeAtEndKnown = false;
-    if (h.remaindersValid > h.n - 2) h.remaindersValid = h.n - 2;
+    ForgetNode();
   }
   h.pairWide = false;
   h.pairX = x;
@@ -326,8 +331,7 @@ void ReadNode(const Event& event) {
   } else {
     h.node = event.first;
   }
-  h.nodeAtEndKnown = false;
-  if (h.remaindersValid > h.n - 2) h.remaindersValid = h.n - 2;
+  ForgetNode();
 }
 
 // --- Runs --------------------------------------------------------------------------

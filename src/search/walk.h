@@ -12,8 +12,8 @@
 //
 // A walk can give away the lower part of the remaining children of its
 // topmost frame (keeping at least one when it stands between them) as a new
-// task, which another thread walks: the tasks' outputs
-// in that order are the enumeration's.
+// task, which another thread walks: the tasks' outputs in that order are the
+// enumeration's.
 #pragma once
 
 #include <NTL/ZZ.h>
@@ -118,7 +118,7 @@ class Walk {
   PairNode node_;
   int prefixValid_ = 0;  // x[1..prefixValid_] as last written out are still those of the walk
   bool nodePending_ = false;
-  // The run being summed up (setup.summarizeRuns), not yet written out.
+  // The run being summed up (while output_->runLimit is set), not yet written out.
   struct {
     bool open = false;
     std::uint64_t limit = 0;

@@ -34,7 +34,7 @@ class Collector {
     NTL::mul(x_, x_, h_);
     if (!NTL::IsZero(ceiling_) && x_ >= ceiling_) return;
     if (x_ < limits_.xLow || x_ > limits_.xHigh) return;
-    if (haveFloor_ && x_ <= floor_) return;
+    if (x_ <= floor_) return;  // 0 until pairs were dropped: every x is at least 1
     NTL::div(y_, b_, u);
     NTL::mul(y_, y_, h_);
     if (!NTL::IsZero(limits_.yHigh) && y_ > limits_.yHigh) return;
@@ -43,10 +43,7 @@ class Collector {
       if (NTL::IsOdd(x_) != odd || NTL::IsOdd(y_) != odd) return;
     }
     out_.push_back({x_, y_});
-    if (KeepLargestPairs(out_, limit_, floor_)) {
-      haveFloor_ = true;
-      complete_ = false;
-    }
+    if (KeepLargestPairs(out_, limit_, floor_)) complete_ = false;
   }
 
   bool Finish() { return SortLargestPairs(out_, limit_) && complete_; }
@@ -59,7 +56,6 @@ class Collector {
   std::size_t limit_;
   std::vector<WidePair>& out_;
   ZZ h_, x_, y_, floor_;
-  bool haveFloor_ = false;
   bool complete_ = true;
 };
 
